@@ -1,0 +1,28 @@
+#include "platform/media/SoundOutput.h"
+
+#include <QMetaObject>
+
+namespace platform {
+
+SoundOutput& SoundOutput::instance()
+{
+    static SoundOutput output;
+    return output;
+}
+
+void SoundOutput::forceNullOutput(bool on)
+{
+    forcedNull_ = on;
+}
+
+void SoundOutput::reportMissing(const QString& detail)
+{
+    if (reported_)
+        return;
+    reported_ = true;
+    detail_ = detail;
+    // Devices find out on their own threads; listeners live on the window thread.
+    QMetaObject::invokeMethod(this, [this, detail] { emit missing(detail); }, Qt::QueuedConnection);
+}
+
+}  // namespace platform
