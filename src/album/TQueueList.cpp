@@ -1,0 +1,71 @@
+#include "album/TQueueList.h"
+
+#include "album/IBusyIndicator.h"
+#include "album/IQueuePlayer.h"
+
+#include <QByteArray>
+
+#include <optional>
+#include <vector>
+
+TQueueList::TQueueList(QWidget* parent) : TSongList(parent) {}
+
+void TQueueList::ReorderAlbum(SongLineComparator compare, int statusTextId)
+{
+    if (busy_)
+        busy_->BeginBusy(statusTextId);
+    SetRedraw(false);
+
+    const int n = GetCount();
+    std::vector<QByteArray> texts(static_cast<size_t>(n));
+    std::vector<const char*> lines(static_cast<size_t>(n), nullptr);
+    for (int i = 0; i < n; ++i) {
+        texts[i] = GetStringBytes(i);
+        if (!texts[i].isEmpty())
+            lines[i] = texts[i].constData();
+    }
+    std::optional<QByteArray> current;
+    if (player_) {
+        const int song = player_->CurrentSong();
+        if (song >= 0 && song < n)
+            current = texts[static_cast<size_t>(song)];
+    }
+
+    SortSongLines(lines, compare);
+
+    ClearList();
+    for (const char* line : lines) {
+        if (line)
+            AddString(line);
+    }
+
+    if (current) {
+        const int song = FindExactString(current->constData());
+        player_->SetCurrentSong(song);
+        if (song >= 0) {
+            SetSelIndex(song);
+            WriteConsole(kSongControlId, song + 1);
+        }
+    }
+    WriteTotal();
+    SetRedraw(true);
+    if (busy_)
+        busy_->EndBusy(true);
+}
+
+int TQueueList::MoveSongUp(bool shiftDown)
+{
+    const int sel = GetSelIndex();
+    return MoveSelectedBy(shiftDown ? -sel : -1);
+}
+
+int TQueueList::MoveSongDown(bool shiftDown)
+{
+    const int sel = GetSelIndex();
+    return MoveSelectedBy(shiftDown ? GetCount() - sel - 1 : 1);
+}
+
+int TQueueList::MoveSelectedBy(int offset)
+{
+    return player_ ? player_->MoveSelectedSong(offset) : MoveSelected(offset);
+}
