@@ -1,0 +1,56 @@
+#pragma once
+// A Standard MIDI File (format 0 or 1, ticks per quarter note), bare or wrapped
+// in a RIFF "RMID" file, read whole into memory. The events of all tracks are
+// merged in time order with their times in microseconds; the song's length is
+// the time of its last event of any kind, end-of-track included.
+
+#include "platform/midi/MidiEvent.h"
+#include "platform/midi/TempoMap.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+class MidiFile {
+public:
+    enum class Error {
+        None,
+        NotFound,       // missing or unreadable
+        Damaged,        // not MIDI, truncated, or an event that cannot be read
+        Format2,        // independent sequences: no single timeline to play
+        SmpteDivision,  // frame-based time division
+        TooLarge,
+    };
+    static constexpr std::size_t kMaxFileSize = 64u << 20;
+
+    Error load(const std::string& path);
+    Error parse(std::span<const std::uint8_t> bytes);
+
+    const std::vector<MidiEvent>& events() const { return events_; }
+    const TempoMap& tempoMap() const { return tempoMap_; }
+    std::span<const std::uint8_t> sysex(const MidiEvent& ev) const;
+
+    std::int64_t lengthUs() const { return lengthUs_; }
+    // Rounded up, so that playing to the length plays every event.
+    std::uint32_t lengthMs() const;
+    int format() const { return format_; }
+    int trackCount() const { return trackCount_; }
+
+    static const char* describe(Error error);
+
+private:
+    Error parseSmf(std::span<const std::uint8_t> bytes);
+    void clear();
+
+    std::vector<MidiEvent> events_;
+    std::vector<std::uint8_t> sysexData_;
+    TempoMap tempoMap_;
+    std::int64_t lengthUs_ = 0;
+    int format_ = 0;
+    int trackCount_ = 0;
+};
+
+}  // namespace platform
