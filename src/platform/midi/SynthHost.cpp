@@ -110,7 +110,7 @@ void SynthHost::startOutput()
     if (manual_)
         return;
     if (!SoundOutput::instance().nullOutputForced()) {
-        for (const char* name : {"pulseaudio", "alsa"}) {
+        for (const char* name : {"pulseaudio"}) {
             fluid_settings_setstr(settings_, "audio.driver", name);
             driver_ = new_fluid_audio_driver2(settings_, &SynthHost::driverCallback, this);
             if (driver_) {
