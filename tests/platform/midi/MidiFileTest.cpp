@@ -163,7 +163,7 @@ TEST(MidiFileTest, RmidWrapperIsUnwrapped)
     EXPECT_EQ(wrapped.lengthUs(), plain.lengthUs());
     EXPECT_EQ(wrapped.events().size(), plain.events().size());
     // A wrapper whose data chunk is cut short is damaged.
-    riff.resize(riff.size() - 5);
+    riff.erase(riff.end() - 5, riff.end());
     EXPECT_EQ(wrapped.parse(riff), MidiFile::Error::Damaged);
 }
 
