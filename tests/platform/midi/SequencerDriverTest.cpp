@@ -3,7 +3,9 @@
 
 #include "platform/midi/MidiTestSupport.h"
 #include "platform/midi/PlayAndWait.h"
+#include "platform/mci/MediaDriverRegistry.h"
 #include "platform/midi/SequencerDriver.h"
+#include "platform/midi/SequencerRegistration.h"
 
 using platform::MediaMode;
 using platform::SequencerDriver;
@@ -311,4 +313,16 @@ TEST_F(SequencerDriverTest, PlayAndWaitReturnsAfterTheWholeSong)
     EXPECT_GE(rendered, framesFor(700));
     EXPECT_LT(rendered, framesFor(700) + 1024);
     EXPECT_EQ(platform::PlayMidiAndWait("/nonexistent/reset.mid"), mci::MCIERR_FILE_NOT_FOUND);
+}
+
+TEST_F(SequencerDriverTest, RegisteredForMidiExtensions)
+{
+    platform::RegisterSequencerDriver();
+    for (const char* ext : {"mid", "MID", "rmi"})
+        EXPECT_EQ(mci::DeviceTypeForExtension(ext), mci::kSequencerDevice) << ext;
+    auto made = mci::CreateMediaDriver(mci::kSequencerDevice);
+    ASSERT_NE(dynamic_cast<SequencerDriver*>(made.get()), nullptr);
+    mediagen::MidiWriter w(0, 96);
+    w.addTrack();
+    EXPECT_EQ(made->open(save(w)), 0u);
 }
