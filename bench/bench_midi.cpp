@@ -15,6 +15,8 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <thread>
 
 namespace {
@@ -200,8 +202,31 @@ BENCHMARK(BM_OpenToFirstSound_Later)->Iterations(20)->UseManualTime()->Unit(benc
 BENCHMARK(BM_RenderPiece_Sequencer)->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RenderPiece_FluidPlayer)->Iterations(3)->Unit(benchmark::kMillisecond);
 
+namespace {
+
+// For bench/cpu_midi.sh: plays a file in real time into the null output for
+// `seconds`, as the program does with no sound server.
+int playInRealTime(const std::string& path, int seconds)
+{
+    platform::SoundOutput::instance().forceNullOutput(true);
+    platform::SequencerDriver driver;
+    if (driver.open(path) != 0)
+        return 1;
+    driver.play(driver.lengthMs());
+    std::this_thread::sleep_for(std::chrono::seconds(seconds));
+    std::printf("played to %u ms on the %s output\n", driver.positionMs(),
+                platform::SynthHost::instance().outputName().c_str());
+    return 0;
+}
+
+}  // namespace
+
 int main(int argc, char** argv)
 {
+    if (argc == 3 && std::string(argv[1]) == "--write-piece")
+        return threeMinutePiece().save(argv[2]) ? 0 : 1;
+    if (argc == 4 && std::string(argv[1]) == "--play")
+        return playInRealTime(argv[2], std::atoi(argv[3]));
     benchmark::Initialize(&argc, argv);
     piece();
     benchmark::RunSpecifiedBenchmarks();
