@@ -31,7 +31,13 @@ function(vantor_test name)
   target_include_directories(test_${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(test_${name} PRIVATE ${ARG_DEPS} vantor_testsupport GTest::gtest GTest::gmock)
   vantor_warnings(test_${name})
+  # Tests play the generated media (VANTOR_TEST_DATA).
+  if(TARGET vantor_media_files)
+    add_dependencies(test_${name} vantor_media_files)
+  endif()
+  # One variable only: a list here would be split into separate properties.
+  # TestMain chooses the offscreen platform itself.
   gtest_discover_tests(test_${name}
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;VANTOR_TEST_DATA=${CMAKE_BINARY_DIR}/bin"
+    PROPERTIES ENVIRONMENT "VANTOR_TEST_DATA=${CMAKE_BINARY_DIR}/bin"
     DISCOVERY_TIMEOUT 60)
 endfunction()
