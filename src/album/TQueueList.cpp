@@ -34,10 +34,7 @@ void TQueueList::ReorderAlbum(SongLineComparator compare, int statusTextId)
     SortSongLines(lines, compare);
 
     ClearList();
-    for (const char* line : lines) {
-        if (line)
-            AddString(line);
-    }
+    AddStrings(lines);
 
     if (current) {
         const int song = FindExactString(current->constData());

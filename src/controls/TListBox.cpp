@@ -127,6 +127,20 @@ int TListBox::AddString(const char* text)
     return InsertString(text, -1);
 }
 
+int TListBox::AddStrings(const std::vector<const char*>& texts)
+{
+    QStringList lines;
+    lines.reserve(static_cast<qsizetype>(texts.size()));
+    for (const char* text : texts) {
+        if (!text)
+            continue;
+        if (!DecodeUtf8(text, lines.emplace_back()))
+            return -1;
+    }
+    insertItems(count(), lines);
+    return static_cast<int>(lines.size());
+}
+
 void TListBox::ClearList()
 {
     clear();

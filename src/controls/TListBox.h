@@ -5,6 +5,8 @@
 #include <QListWidget>
 #include <QString>
 
+#include <vector>
+
 // The framework list box: a single-selection list that keeps its text lines in insertion
 // order. Texts cross this interface as zero-terminated UTF-8 strings; indexes are
 // zero-based and a negative result means failure.
@@ -44,6 +46,11 @@ public:
     // when index lies beyond the end or text is null or not valid UTF-8.
     int InsertString(const char* text, int index);
     int AddString(const char* text);
+
+    // Appends every line of texts in order, as AddString one by one would, in one insertion
+    // (null texts are skipped); returns the number of lines appended, or -1 and nothing
+    // changes when one of them is not valid UTF-8.
+    int AddStrings(const std::vector<const char*>& texts);
 
     void ClearList();
 

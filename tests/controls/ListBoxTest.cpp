@@ -51,6 +51,18 @@ TEST(ListBox, InsertDeleteAndRead)
     EXPECT_EQ(list.GetCount(), 0);
 }
 
+TEST(ListBox, AddStringsAppendsInOrderAllOrNothing)
+{
+    TListBox list;
+    list.AddString("first");
+    EXPECT_EQ(list.AddStrings({"b", nullptr, "a", "b"}), 3);
+    EXPECT_EQ(Lines(list), (std::vector<std::string>{"first", "b", "a", "b"}));
+    EXPECT_EQ(list.FindExactString("b", 1), 3);
+    EXPECT_EQ(list.AddStrings({"c", "\xff"}), -1);
+    EXPECT_EQ(list.GetCount(), 4);
+    EXPECT_EQ(list.FindExactString("c"), -1);
+}
+
 TEST(ListBox, Selection)
 {
     TListBox list;
