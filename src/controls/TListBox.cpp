@@ -32,6 +32,13 @@ TListBox::TListBox(QWidget* parent) : QListWidget(parent)
     connect(m, &QAbstractItemModel::dataChanged, this, [this] { indexStale_ = true; });
 }
 
+TListBox::~TListBox()
+{
+    // The model outlives this part of the object: the widget base deletes it later and
+    // it reports that as a reset, which must not reach the index any more.
+    model()->disconnect(this);
+}
+
 void TListBox::CountRows(int first, int last, int delta)
 {
     if (indexStale_)

@@ -19,6 +19,7 @@ class TListBox : public QListWidget {
 
 public:
     explicit TListBox(QWidget* parent = nullptr);
+    ~TListBox() override;
 
     int GetCount() const;
 
