@@ -137,15 +137,6 @@ TEST(ListBox, ExactSearchFollowsEveryKindOfChange)
     EXPECT_EQ(list.FindExactString("z"), -1);
 }
 
-TEST(ListBox, RedrawSwitch)
-{
-    TListBox list;
-    list.SetRedraw(false);
-    EXPECT_FALSE(list.updatesEnabled());
-    list.SetRedraw(true);
-    EXPECT_TRUE(list.updatesEnabled());
-}
-
 TEST(EasyListBox, ItemTextIsACopyInOneSharedBuffer)
 {
     TEasyLB first, second;
