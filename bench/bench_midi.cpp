@@ -204,11 +204,12 @@ BENCHMARK(BM_RenderPiece_FluidPlayer)->Iterations(3)->Unit(benchmark::kMilliseco
 
 namespace {
 
-// For bench/cpu_midi.sh: plays a file in real time into the null output for
-// `seconds`, as the program does with no sound server.
-int playInRealTime(const std::string& path, int seconds)
+// For bench/cpu_midi.sh: plays a file in real time for `seconds`, into the null
+// output (as the program does with no sound server) or, with `server`, to the
+// sound server when one answers.
+int playInRealTime(const std::string& path, int seconds, bool server)
 {
-    platform::SoundOutput::instance().forceNullOutput(true);
+    platform::SoundOutput::instance().forceNullOutput(!server);
     platform::SequencerDriver driver;
     if (driver.open(path) != 0)
         return 1;
@@ -225,8 +226,8 @@ int main(int argc, char** argv)
 {
     if (argc == 3 && std::string(argv[1]) == "--write-piece")
         return threeMinutePiece().save(argv[2]) ? 0 : 1;
-    if (argc == 4 && std::string(argv[1]) == "--play")
-        return playInRealTime(argv[2], std::atoi(argv[3]));
+    if ((argc == 4 || argc == 5) && std::string(argv[1]) == "--play")
+        return playInRealTime(argv[2], std::atoi(argv[3]), argc == 5 && std::string(argv[4]) == "server");
     benchmark::Initialize(&argc, argv);
     piece();
     benchmark::RunSpecifiedBenchmarks();
