@@ -4,8 +4,6 @@
 
 #include <string>
 
-namespace album {
-
 namespace {
 
 bool IsSeparator(char c) { return c == '\\' || c == '/'; }
@@ -46,5 +44,3 @@ int ShortFullPath(const char* path, char* output, int outputLength)
     output[result.size()] = '\0';
     return 1;
 }
-
-}  // namespace album

@@ -1,8 +1,6 @@
 #pragma once
 // The full path of an existing file with every component in its short (8.3) form.
 
-namespace album {
-
 // Writes the full path of path into output (outputLength characters with the
 // terminating zero; callers pass 260): the drive as given, then each component's
 // 8.3 alias, or its name as stored when that is its own short name, separators as
@@ -10,5 +8,3 @@ namespace album {
 // a component does not exist, or output runs out of room (output then holds
 // nothing the caller may use).
 int ShortFullPath(const char* path, char* output, int outputLength);
-
-}  // namespace album

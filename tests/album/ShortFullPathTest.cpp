@@ -13,7 +13,7 @@ constexpr int kOutput = 260;
 std::string Short(const std::string& path, int size = kOutput)
 {
     std::string output(static_cast<std::size_t>(size), '#');
-    if (album::ShortFullPath(path.c_str(), output.data(), size) != 1)
+    if (ShortFullPath(path.c_str(), output.data(), size) != 1)
         return "<failed>";
     return output.c_str();
 }
@@ -68,7 +68,7 @@ TEST(ShortFullPath, FailsForMissingFilesBadPathsAndSmallOutput)
     EXPECT_EQ(Short(full, 17), "<failed>");
     EXPECT_EQ(Short(full, 1), "<failed>");
     char output[4] = "###";
-    EXPECT_EQ(album::ShortFullPath(nullptr, output, 4), 0);
-    EXPECT_EQ(album::ShortFullPath(full.c_str(), nullptr, 4), 0);
-    EXPECT_EQ(album::ShortFullPath(full.c_str(), output, 0), 0);
+    EXPECT_EQ(ShortFullPath(nullptr, output, 4), 0);
+    EXPECT_EQ(ShortFullPath(full.c_str(), nullptr, 4), 0);
+    EXPECT_EQ(ShortFullPath(full.c_str(), output, 0), 0);
 }
