@@ -24,7 +24,8 @@ public:
         SmpteDivision,  // frame-based time division
         TooLarge,
     };
-    static constexpr std::size_t kMaxFileSize = 64u << 20;
+    // Far above any real song; bounds the memory a hostile file can claim.
+    static constexpr std::size_t kMaxFileSize = 16u << 20;
 
     Error load(const std::string& path);
     Error parse(std::span<const std::uint8_t> bytes);
