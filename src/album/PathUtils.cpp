@@ -90,7 +90,9 @@ const char* MakeRelativePath(const char* path, const char* albumDir)
     size_t shared = 0;
     while (shared < target.size() && shared < base.size() && target[shared] == base[shared])
         ++shared;
-    if (shared == 0)
+    // Nothing of path left after the shared part: it names the album's directory or one
+    // above it, which no relative entry could give back.
+    if (shared == 0 || shared == target.size())
         return path;
     std::string result;
     for (size_t i = shared; i < base.size(); ++i)

@@ -29,7 +29,13 @@ TListBox::TListBox(QWidget* parent) : QListWidget(parent)
     connect(m, &QAbstractItemModel::rowsAboutToBeRemoved, this,
             [this](const QModelIndex&, int first, int last) { CountRows(first, last, -1); });
     connect(m, &QAbstractItemModel::modelReset, this, [this] { indexStale_ = true; });
-    connect(m, &QAbstractItemModel::dataChanged, this, [this] { indexStale_ = true; });
+    // Only a change of the text can change the index; colours or icons set on lines later
+    // must not cost a rebuild per search.
+    connect(m, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex&, const QModelIndex&, const QList<int>& roles) {
+                if (roles.isEmpty() || roles.contains(Qt::DisplayRole) || roles.contains(Qt::EditRole))
+                    indexStale_ = true;
+            });
 }
 
 TListBox::~TListBox()

@@ -85,6 +85,8 @@ TEST(RelativePaths, MakeRelativeLeavesPathsWithoutDrivesAlone)
     const char* full = "c:\\music\\a.mid";
     EXPECT_EQ(MakeRelativePath(full, nullptr), full);
     EXPECT_EQ(MakeRelativePath(full, "music"), full);
+    EXPECT_EQ(MakeRelativePath(full, "c:\\music\\a.mid\\deeper"), full);
+    EXPECT_STREQ(ResolveRelativePath(MakeRelativePath("c:\\music\\\\x.mid", "c:\\music"), "c:\\music"), "c:\\music\\\\x.mid");
 }
 
 TEST(RelativePaths, ResolveTable)

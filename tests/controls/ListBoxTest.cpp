@@ -121,6 +121,8 @@ TEST(ListBox, ExactSearchFollowsEveryKindOfChange)
     delete list.takeItem(2);
     EXPECT_EQ(list.FindExactString("c"), -1);
 
+    list.item(0)->setForeground(Qt::red);
+    EXPECT_EQ(list.FindExactString("d"), 0);
     list.item(0)->setText("e");
     EXPECT_EQ(list.FindExactString("d"), -1);
     EXPECT_EQ(list.FindExactString("e"), 0);
