@@ -1,6 +1,7 @@
 #include "resources/dialogs/DialogTemplate.h"
 
 #include "resources/dialogs/ConsoleDialog.h"
+#include "resources/dialogs/InfoDialogs.h"
 
 namespace resources {
 
@@ -10,6 +11,11 @@ const DialogTemplate* FindDialogTemplate(int id)
     using Getter = const DialogTemplate& (*)();
     static constexpr Getter kTemplates[] = {
         &ConsoleDialogTemplate,
+        &UpgradeInfoDialogTemplate,
+        &AddSongsDialogTemplate,
+        &AboutDialogTemplate,
+        &AlbumPropertiesDialogTemplate,
+        &VolumeDeviceDialogTemplate,
     };
     for (Getter get : kTemplates) {
         const DialogTemplate& t = get();
