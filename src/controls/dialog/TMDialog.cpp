@@ -161,9 +161,13 @@ void TMDialog::paintEvent(QPaintEvent*)
     p.fillRect(rect(), faceColor_.isValid() ? faceColor_ : palette().color(QPalette::Button));
 }
 
-void TMDialog::changeEvent(QEvent* event)
+bool TMDialog::event(QEvent* event)
 {
-    if (event->type() == QEvent::ApplicationPaletteChange)
+    // A top-level dialog hears of new system colours directly, a child dialog
+    // through its inherited palette.
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::ApplicationPaletteChange || type == QEvent::PaletteChange) && created_ &&
+        QApplication::palette(this).color(QPalette::Button) != faceColor_)
         SysColorChange();
-    QDialog::changeEvent(event);
+    return QDialog::event(event);
 }

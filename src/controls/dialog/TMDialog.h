@@ -69,7 +69,7 @@ protected:
     virtual void EvCommand(int id);
 
     void paintEvent(QPaintEvent* event) override;
-    void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void ApplyFace();

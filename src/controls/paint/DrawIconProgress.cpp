@@ -14,7 +14,7 @@ QColor Shadow() { return QPalette().color(QPalette::Dark); }
 
 }  // namespace
 
-QRect IconMeterRect(const QRect& client) { return client.adjusted(5, 5, -5, -5); }
+QRect IconMeterRect(const QRect& client) { return client.adjusted(7, 7, -7, -7); }
 
 int IconLevelRow(const QRect& meter, int percent)
 {
