@@ -13,11 +13,20 @@
 
 namespace gsttest {
 
-inline std::string mediaPath(const std::string& name)
+inline std::string mediaDir()
 {
     const char* dir = std::getenv("VANTOR_TEST_DATA");
-    const std::string base = dir ? dir : QCoreApplication::applicationDirPath().toStdString();
-    return base + "/testdata/" + name;
+    return dir ? dir : QCoreApplication::applicationDirPath().toStdString();
+}
+
+inline std::string mediaPath(const std::string& name)
+{
+    return mediaDir() + "/testdata/" + name;
+}
+
+inline std::string demoPath(const std::string& name)
+{
+    return mediaDir() + "/demo/" + name;
 }
 
 // Polls without running the event loop: the driver must report on its own threads.
