@@ -12,6 +12,8 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
+#include "resources/bitmaps/Bitmaps.h"
+
 using namespace resources;
 
 namespace {
@@ -33,6 +35,16 @@ QWidget* CreateStatic(QWidget* parent, const DialogItem& item)
         frame->setFrameShape(kind >= SS_BLACKFRAME ? QFrame::Box : QFrame::Panel);
         frame->setFrameShadow(QFrame::Plain);
         return frame;
+    }
+    case SS_ICON: {
+        // The text names the icon resource by number.
+        auto* label = new QLabel(parent);
+        bool ok = false;
+        const int iconId = text.toInt(&ok);
+        const QPixmap icon = ok ? LoadIcon(iconId) : QPixmap();
+        if (!icon.isNull())
+            label->setPixmap(icon);
+        return label;
     }
     default: {
         auto* label = new QLabel(text, parent);

@@ -48,8 +48,8 @@ int PointsToPixels(int points)
 QFont MapDialogFont(const char* face, int points)
 {
     QFont font;
-    if (std::strcmp(face, "MS Sans Serif") == 0) {
-        // That face does not exist here; the default sans face at the same pixel
+    if (std::strcmp(face, "MS Sans Serif") == 0 || std::strcmp(face, "Helv") == 0) {
+        // Those faces do not exist here; the default sans face at the same pixel
         // height keeps the dialog units close to the original layout.
         font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
         font.setStyleHint(QFont::SansSerif);

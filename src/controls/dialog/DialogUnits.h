@@ -20,5 +20,5 @@ QRect MapDialogRect(const QRect& dialogUnits, DialogBaseUnits base);
 int PointsToPixels(int points);
 
 // The dialog face of a template mapped to a face that exists here: "MS Sans
-// Serif" becomes the default sans face; any other name is kept.
+// Serif" and "Helv" become the default sans face; any other name is kept.
 QFont MapDialogFont(const char* face, int points);

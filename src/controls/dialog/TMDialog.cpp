@@ -53,7 +53,9 @@ int TMDialog::Create()
             const int id = entry.id;
             connect(button, &QAbstractButton::clicked, this, [this, id] { EvCommand(id); });
         }
-        items_.insert(entry.id, widget);
+        // Several entries may share an id (the unnamed statics): the first is found.
+        if (!items_.contains(entry.id))
+            items_.insert(entry.id, widget);
     }
     created_ = true;
     SetupWindow();

@@ -8,8 +8,10 @@
 #include "controls/console/TLedStatic.h"
 #include "controls/dialog/T3DFrame.h"
 #include "controls/dialog/TMDialog.h"
+#include "resources/bitmaps/Bitmaps.h"
 #include "resources/dialogs/ConsoleIds.h"
 #include "resources/dialogs/DialogTemplate.h"
+#include "resources/dialogs/InfoDialogs.h"
 
 using namespace resources;
 
@@ -35,6 +37,52 @@ TEST(TMDialog, CreateFailsForAMissingTemplateOrAnUnboundClass)
     // 7714 names "ColorStatic", which only bound objects provide.
     TMDialog unbound(nullptr, IDD_CONSOLE);
     EXPECT_EQ(unbound.Create(), -1);
+}
+
+TEST(TMDialog, EveryModalTemplateBuildsWithStandardControlsFoundById)
+{
+    for (int id : {IDD_UPGRADE_INFO, IDD_ADD_SONGS, IDD_ABOUT, IDD_ALBUM_PROPERTIES, IDD_VOLUME_DEVICE}) {
+        SCOPED_TRACE(id);
+        const DialogTemplate* t = FindDialogTemplate(id);
+        ASSERT_NE(t, nullptr);
+        TMDialog dialog(nullptr, id);
+        ASSERT_EQ(dialog.Create(), 0);
+        EXPECT_TRUE(dialog.isWindow());
+        EXPECT_EQ(dialog.windowTitle(), QString(t->caption));
+        EXPECT_EQ(dialog.size(), dialog.MapDialogRect(QRect(0, 0, t->width, t->height)).size());
+        for (const DialogItem& e : t->items) {
+            if (e.id == IDC_STATIC)
+                continue;
+            QWidget* w = dialog.item(e.id);
+            ASSERT_NE(w, nullptr) << e.id;
+            EXPECT_EQ(w->geometry(), dialog.MapDialogRect(QRect(e.x, e.y, e.width, e.height))) << e.id;
+        }
+    }
+}
+
+TEST(TMDialog, OkAndCancelButtonsEndTheDialogWithTheirIds)
+{
+    for (int button : {IDOK, IDCANCEL}) {
+        TMDialog dialog(nullptr, IDD_VOLUME_DEVICE);
+        ASSERT_EQ(dialog.Create(), 0);
+        auto* b = dialog.itemAs<QPushButton>(button);
+        ASSERT_NE(b, nullptr);
+        b->click();
+        EXPECT_EQ(dialog.result(), button);
+    }
+}
+
+TEST(TMDialog, AnIconStaticShowsTheIconItsTextNames)
+{
+    TMDialog dialog(nullptr, IDD_ABOUT);
+    ASSERT_EQ(dialog.Create(), 0);
+    QLabel* icon = nullptr;
+    for (QLabel* l : dialog.findChildren<QLabel*>())
+        if (!l->pixmap().isNull())
+            icon = l;
+    ASSERT_NE(icon, nullptr);
+    EXPECT_EQ(icon->pixmap().size(), LoadIcon(7713).size());
+    EXPECT_TRUE(icon->text().isEmpty());
 }
 
 class ConsoleTemplateDialog : public ::testing::Test {
