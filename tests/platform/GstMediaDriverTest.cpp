@@ -1,6 +1,7 @@
 #include "GstTestMedia.h"
 #include "platform/gst/GstMediaDriver.h"
 #include "platform/gst/GstRegistration.h"
+#include "platform/gst/GstRuntime.h"
 #include "platform/gst/VideoWindow.h"
 #include "platform/mci/MediaDriverRegistry.h"
 #include "platform/media/SoundOutput.h"
@@ -271,4 +272,30 @@ TEST(GstDriverVideo, RegisteredForWaveAndVideoFiles)
     ASSERT_TRUE(wave && video);
     EXPECT_EQ(wave->deviceCaps(mci::MCI_GETDEVCAPS_HAS_VIDEO), 0u);
     EXPECT_EQ(video->deviceCaps(mci::MCI_GETDEVCAPS_HAS_VIDEO), 1u);
+}
+
+TEST(GstDriverOutput, WithoutASoundServerSongsStillRunInRealTimeAndItIsSaidOnce)
+{
+    platform::SoundOutput::instance().forceNullOutput(false);
+    const bool present = platform::GstRuntime::soundServerPresent();
+    if (present) {
+        platform::SoundOutput::instance().forceNullOutput(true);
+        GTEST_SKIP() << "a sound server answers here";
+    }
+    int reports = 0;
+    QObject::connect(&platform::SoundOutput::instance(), &platform::SoundOutput::missing, [&] { ++reports; });
+    for (int song = 0; song < 2; ++song) {
+        GstMediaDriver driver(Kind::Wave);
+        std::atomic<int> ends{0};
+        driver.setEndHandler([&] { ++ends; });
+        ASSERT_EQ(driver.open(gsttest::mediaPath("tone1s.wav")), 0u);
+        const auto start = std::chrono::steady_clock::now();
+        ASSERT_EQ(driver.play(300), 0u);
+        ASSERT_TRUE(gsttest::waitFor([&] { return ends.load() == 1; }, 5s));
+        EXPECT_GE(gsttest::msSince(start), 250);
+    }
+    platform::SoundOutput::instance().forceNullOutput(true);
+    EXPECT_TRUE(platform::SoundOutput::instance().missingReported());
+    QCoreApplication::processEvents();
+    EXPECT_LE(reports, 1);
 }
