@@ -10,8 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <optional>
 #include <string>
+#include <thread>
 
 using namespace platform;
 
@@ -205,4 +207,27 @@ TEST(PathDrives, DefaultsAndSettingsFileDrives)
     EXPECT_EQ(DriveTable::instance().directory('h'), QDir(QDir::homePath()).canonicalPath().toStdString());
     EXPECT_FALSE(DriveTable::instance().directory('n').has_value());
     EXPECT_EQ(LoadDriveSettings("t:\\missing.ini"), 0);
+}
+
+TEST(PathListingCache, ASettledFolderStillSeesEveryChange)
+{
+    // Listings of folders unchanged for a few seconds are cached; a change must
+    // still show at once.
+    TempDrive drive;
+    drive.writeFile("Settled/My Favourite Song.mid", "x");
+    drive.writeFile("Settled/Other.mid", "x");
+    std::this_thread::sleep_for(std::chrono::milliseconds(3200));
+    const auto before = FindFile(drive.path("settled\\my favourite song.mid"));
+    ASSERT_TRUE(before.has_value());
+    EXPECT_TRUE(FindFile(drive.path("settled\\other.mid")).has_value());  // from the cache
+
+    // A file whose real name is the alias takes it over; a new long name is found.
+    drive.writeFile("Settled/" + QString::fromStdString(before->alternateFileName), "y");
+    drive.writeFile("Settled/Brand New Long Name.mid", "z");
+    const auto after = FindFile(drive.path("settled\\my favourite song.mid"));
+    ASSERT_TRUE(after.has_value());
+    EXPECT_NE(after->alternateFileName, before->alternateFileName);
+    EXPECT_TRUE(FindFile(drive.path("settled\\brand new long name.mid")).has_value());
+    QFile::remove(drive.linuxPath("Settled/Other.mid"));
+    EXPECT_FALSE(FindFile(drive.path("settled\\other.mid")).has_value());
 }

@@ -18,7 +18,9 @@ struct DirectoryEntry {
 
 class DirectoryListing {
 public:
-    // Nothing when the directory cannot be read.
+    // Nothing when the directory cannot be read. A directory left unchanged for a
+    // few seconds is read from a small cache: any later change to its entries moves
+    // its modification time past the one cached, so a stale listing is never used.
     static std::optional<DirectoryListing> read(const std::string& linuxDirectory);
     // A listing of the given names, as if read from a directory that holds them.
     static DirectoryListing fromNames(std::vector<std::string> names);

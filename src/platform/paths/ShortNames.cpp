@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <numeric>
-#include <set>
+#include <optional>
+#include <unordered_set>
 
 namespace platform {
 
@@ -126,36 +127,56 @@ std::size_t AliasCandidateCount()
     return count;
 }
 
+namespace {
+
+// What the candidates of one long name are made from, worked out once.
+class CandidateSource {
+public:
+    explicit CandidateSource(std::string_view longName) : hash_(Fnv1a(longName))
+    {
+        std::string_view stem = longName;
+        while (!stem.empty() && stem.front() == '.')
+            stem.remove_prefix(1);
+        const std::size_t lastDot = stem.rfind('.');
+        base_ = Sanitize(stem.substr(0, lastDot));
+        if (lastDot != std::string_view::npos) {
+            ext_ = Sanitize(stem.substr(lastDot + 1));
+            if (ext_.size() > 3)
+                ext_.resize(3);
+        }
+    }
+
+    std::string candidate(std::size_t k) const
+    {
+        int digits = 1;
+        std::size_t index = k;
+        while (digits < kMaxDigits && index >= TierSize(digits)) {
+            index -= TierSize(digits);
+            ++digits;
+        }
+        const std::uint32_t size = TierSize(digits);
+        const std::uint32_t first = size / 9;  // 1, 10, 100, ...
+        const std::uint32_t number =
+            first + static_cast<std::uint32_t>((Mix(hash_, static_cast<std::uint32_t>(digits)) + index) % size);
+        std::string alias = base_.substr(0, static_cast<std::size_t>(7 - digits));
+        alias += '~';
+        alias += std::to_string(number);
+        if (!ext_.empty())
+            alias.append(1, '.').append(ext_);
+        return alias;
+    }
+
+private:
+    std::uint32_t hash_;
+    std::string base_;
+    std::string ext_;
+};
+
+}  // namespace
+
 std::string AliasCandidate(std::string_view longName, std::size_t k)
 {
-    std::string_view stem = longName;
-    while (!stem.empty() && stem.front() == '.')
-        stem.remove_prefix(1);
-    const std::size_t lastDot = stem.rfind('.');
-    std::string base = Sanitize(stem.substr(0, lastDot));
-    std::string ext = lastDot == std::string_view::npos ? std::string() : Sanitize(stem.substr(lastDot + 1));
-    if (ext.size() > 3)
-        ext.resize(3);
-
-    const std::uint32_t hash = Fnv1a(longName);
-    int digits = 1;
-    std::size_t index = k;
-    while (digits < kMaxDigits && index >= TierSize(digits)) {
-        index -= TierSize(digits);
-        ++digits;
-    }
-    const std::uint32_t size = TierSize(digits);
-    const std::uint32_t first = size / 9;  // 1, 10, 100, ...
-    const std::uint32_t number =
-        first + static_cast<std::uint32_t>((Mix(hash, static_cast<std::uint32_t>(digits)) + index) % size);
-
-    const std::size_t prefixLength = static_cast<std::size_t>(7 - digits);
-    if (base.size() > prefixLength)
-        base.resize(prefixLength);
-    std::string alias = base + "~" + std::to_string(number);
-    if (!ext.empty())
-        alias += "." + ext;
-    return alias;
+    return CandidateSource(longName).candidate(k);
 }
 
 std::vector<std::string> AssignShortNames(const std::vector<std::string>& names)
@@ -166,12 +187,14 @@ std::vector<std::string> AssignShortNames(const std::vector<std::string>& names)
     std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return names[a] < names[b]; });
 
     // Rule 2: valid 8.3 names reserve themselves, the first of a case family only.
-    std::set<std::string> taken;
+    std::unordered_set<std::string> taken;
     std::vector<std::size_t> pending;
+    std::vector<std::optional<CandidateSource>> sources(names.size());
     for (std::size_t i : order) {
         if (IsValidShortName(names[i]) && taken.insert(UpperAscii(names[i])).second)
             continue;
         pending.push_back(i);
+        sources[i].emplace(names[i]);
     }
 
     // Rule 3: rounds over the candidate sequences, byte order breaking ties.
@@ -179,7 +202,7 @@ std::vector<std::string> AssignShortNames(const std::vector<std::string>& names)
     for (std::size_t k = 0; k < candidates && !pending.empty(); ++k) {
         std::vector<std::size_t> still;
         for (std::size_t i : pending) {
-            std::string alias = AliasCandidate(names[i], k);
+            std::string alias = sources[i]->candidate(k);
             if (taken.insert(alias).second)
                 result[i] = std::move(alias);
             else
