@@ -1,0 +1,31 @@
+#pragma once
+// What the player needs from the main frame around it: the busy display, the
+// caption, the two status panes and the minimized-window meter.
+
+#include <string>
+
+namespace player {
+
+class IMenuState;
+class ISystemMenu;
+class IToolBarButtons;
+
+class IPlayerFrame {
+public:
+    virtual ~IPlayerFrame() = default;
+    // Shows the status text with this string id and the hourglass and disables
+    // the frame; EndBusy undoes it (re-enabling the frame when asked).
+    virtual void BeginBusy(int statusTextId) = 0;
+    virtual void EndBusy(bool reenable) = 0;
+    virtual void SetCaption(const std::string& caption) = 0;
+    virtual void SetStatusPane(int gadgetId, const std::string& text) = 0;
+    virtual bool IsIconic() const = 0;
+    // Redraws the level meter of the minimized frame from the console's iconProgress.
+    virtual void DrawIconProgress() = 0;
+    // The menus the player reads and marks.
+    virtual IMenuState* FrameMenu() = 0;
+    virtual ISystemMenu* SystemMenu() = 0;
+    virtual IToolBarButtons* ToolBar() = 0;
+};
+
+}  // namespace player

@@ -1,0 +1,70 @@
+#pragma once
+// The numbers the player speaks in: commands (menu item, tool-bar button and
+// status hint share one), console controls, status texts and the tick timer.
+
+namespace player {
+
+// Commands.
+constexpr int kCmdPlay = 7722;
+constexpr int kCmdPlayButton = 7873;
+constexpr int kCmdStop = 7723;
+constexpr int kCmdPause = 7724;
+constexpr int kCmdRepeat = 7709;
+constexpr int kCmdCirculate = 7729;
+constexpr int kCmdRemove = 7773;
+constexpr int kCmdDelete = 7711;
+constexpr int kCmdClear = 7725;
+constexpr int kCmdHighlightCurrent = 7788;
+constexpr int kCmdMoveUp = 7743;
+constexpr int kCmdMoveDown = 7744;
+
+// Options: check marks of menu items.
+constexpr int kOptContinuousLoop = 7863;
+constexpr int kOptRandomOrder = 7720;
+constexpr int kOptElapsedTime = 7871;
+constexpr int kOptAutoPlay = 7866;
+constexpr int kOptConfirmOnDelete = 7710;
+
+// Fast wind: repeats every 100 ms while held, then a release.
+constexpr int kCmdRewindRepeat = 17933;
+constexpr int kCmdForwardRepeat = 17934;
+constexpr int kCmdRewindRelease = 17938;
+constexpr int kCmdForwardRelease = 17939;
+
+// Console read-outs and lamps.
+constexpr int kItemTime = 7732;
+constexpr int kItemLength = 7731;
+constexpr int kItemSongNumber = 7734;
+constexpr int kLampPlay = 7803;
+constexpr int kLampPause = 7804;
+constexpr int kLampRepeat = 7805;
+constexpr int kConsolePanel = 7806;
+
+// Status-bar text gadgets: album (left) and song (right).
+constexpr int kPaneAlbum = 7856;
+constexpr int kPaneSong = 7857;
+
+// Busy texts (string-table ids).
+constexpr int kBusyClosingSong = 7798;
+constexpr int kBusyOpeningSong = 7793;
+constexpr int kBusySeeking = 7792;
+constexpr int kAskDeleteSongFile = 7796;
+
+// The console's one window timer.
+constexpr int kTickTimerId = 777;
+constexpr int kTickPeriodMs = 1000;
+
+// Scroll codes of the position slider.
+enum ScrollCode : int {
+    SB_LINEUP = 0,
+    SB_LINEDOWN = 1,
+    SB_PAGEUP = 2,
+    SB_PAGEDOWN = 3,
+    SB_THUMBPOSITION = 4,
+    SB_THUMBTRACK = 5,
+    SB_TOP = 6,
+    SB_BOTTOM = 7,
+    SB_ENDSCROLL = 8,
+};
+
+}  // namespace player

@@ -1,0 +1,350 @@
+#include "player/TMainWindow.h"
+
+#include "player/IConsoleText.h"
+#include "player/IMenuState.h"
+#include "player/IPlayerFrame.h"
+#include "player/IPlayerQueue.h"
+#include "player/IPositionSlider.h"
+#include "player/IToolBarButtons.h"
+#include "player/PlayerIds.h"
+#include "player/PlayerText.h"
+#include "platform/mci/MciConstants.h"
+
+#include <QCoreApplication>
+#include <QTimerEvent>
+
+#include <cstdlib>
+#include <ctime>
+
+namespace player {
+
+namespace {
+constexpr const char* kProgramCaption = "The Vantor";
+}
+
+TMainWindow* TMainWindow::instance_ = nullptr;
+
+TMainWindow::TMainWindow(std::unique_ptr<IPlayerDevice> device, IConsoleText& console,
+                         IPlayerQueue& queue, IUserPrompt& prompt, QWidget* parent)
+    : QWidget(parent), device_(std::move(device)), console_(console), queue_(queue), prompt_(prompt)
+{
+    instance_ = this;
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+}
+
+TMainWindow::~TMainWindow()
+{
+    if (instance_ == this)
+        instance_ = nullptr;
+}
+
+void TMainWindow::SetupWindow()
+{
+    device_->SetNotifyWindow(this);
+    device_->SetErrorCaption(kProgramCaption);
+    if (frame_) {
+        frameMenu = frame_->FrameMenu();
+        if (ISystemMenu* menu = frame_->SystemMenu()) {
+            menu->RemoveMaximize();
+            menu->AppendSeparator();
+            menu->AppendItem(kCmdPause, "Pa&use");
+            menu->AppendItem(kCmdRepeat, "Repea&t");
+            menu->AppendItem(kCmdCirculate, "Ci&rculate");
+            menu->AppendSeparator();
+            menu->AppendItem(kCmdRemove, "Remo&ve");
+            menu->AppendItem(kCmdDelete, "&Delete");
+        }
+    }
+    EnablePauseControls(false);
+    tickTimer_.start(kTickPeriodMs, this);
+}
+
+void TMainWindow::CleanupWindow()
+{
+    tickTimer_.stop();
+    SetStopped(true);
+    StopDevice();
+    // Sound back on in case the song was muted.
+    device_->Set(mci::MCI_SET_AUDIO | mci::MCI_SET_ON, mci::MCI_SET_AUDIO_ALL);
+    device_->Close();
+}
+
+void TMainWindow::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() == tickTimer_.timerId())
+        OnTick();
+    else
+        QWidget::timerEvent(event);
+}
+
+// --- helpers -----------------------------------------------------------------
+
+bool TMainWindow::IsChecked(int optionId) const
+{
+    return frameMenu && frameMenu->IsChecked(optionId);
+}
+
+void TMainWindow::SetItemText(int itemId, const std::string& text)
+{
+    console_.SetItemText(itemId, text);
+}
+
+void TMainWindow::SetLamp(int lampId, bool on)
+{
+    // A lamp's word is the string-table entry with the lamp's own id.
+    const char* word = lampId == kLampPlay ? "PLAY" : lampId == kLampPause ? "PAUSE" : "REPEAT";
+    SetItemText(lampId, on ? word : "");
+}
+
+void TMainWindow::SetButtonDown(int commandId, bool down)
+{
+    if (frame_ && frame_->ToolBar())
+        frame_->ToolBar()->SetButtonDown(commandId, down);
+}
+
+void TMainWindow::SetSliderPosition(int pos)
+{
+    if (positionSlider)
+        positionSlider->SetPosition(pos);
+}
+
+std::uint32_t TMainWindow::DeviceLength()
+{
+    return device_->Status(mci::MCI_STATUS_ITEM, mci::MCI_STATUS_LENGTH, 0);
+}
+
+void TMainWindow::BeginBusy(int textId)
+{
+    if (frame_)
+        frame_->BeginBusy(textId);
+}
+
+void TMainWindow::EndBusy()
+{
+    if (frame_)
+        frame_->EndBusy(true);
+}
+
+// --- sequencing --------------------------------------------------------------
+
+void TMainWindow::StartTracking()
+{
+    if (instance_)
+        instance_->tracking_ = true;
+}
+
+void TMainWindow::StopTracking()
+{
+    if (instance_)
+        instance_->tracking_ = false;
+}
+
+void TMainWindow::StopDevice()
+{
+    StopTracking();
+    device_->Stop();
+}
+
+void TMainWindow::CloseSong()
+{
+    if (!device_->IsOpen())
+        return;
+    BeginBusy(kBusyClosingSong);
+    StopDevice();
+    device_->Close();
+    EndBusy();
+}
+
+int TMainWindow::LoadSong(const std::string& path)
+{
+    CloseSong();
+    BeginBusy(kBusyOpeningSong);
+    if (resetSynth_)
+        resetSynth_();
+    // Lets the window repaint; commands and notifications may arrive here.
+    QCoreApplication::processEvents();
+    int result = -1;
+    if (device_->Open(path) == 0
+        && device_->Set(mci::MCI_SET_TIME_FORMAT, mci::MCI_FORMAT_MILLISECONDS) == 0) {
+        songLength_ = DeviceLength();
+        result = static_cast<int>(songLength_ / 1000);
+    }
+    EndBusy();
+    return result;
+}
+
+int TMainWindow::StartSong(int index)
+{
+    if (index < 0 || queue_.SetSelIndex(index) < 0)
+        return -1;
+    currentSong = index;
+    SetItemText(kItemSongNumber, FormatSongNumber(index + 1));
+    const std::string path = queue_.GetSongPath(index).value_or(std::string());
+    ShowCaption(albumPath.empty() ? nullptr : &albumPath, &path);
+    SetSliderPosition(0);
+    SetItemText(kItemTime, "");
+    SetItemText(kItemLength, "");
+    SetIconProgress(0);
+    const int seconds = LoadSong(path);
+    if (seconds < 0)
+        return seconds;
+    const std::int64_t shown = IsChecked(kOptElapsedTime) ? 0 : DeviceLength() / 1000;
+    SetItemText(kItemTime, FormatMinSec(shown));
+    SetItemText(kItemLength, FormatMinSec(seconds));
+    return seconds;
+}
+
+int TMainWindow::PlayRange(std::int32_t from, std::int32_t to)
+{
+    if (!device_->IsOpen())
+        return -1;
+    if (from != -1
+        && static_cast<std::uint32_t>(from)
+               == device_->Status(mci::MCI_STATUS_ITEM, mci::MCI_STATUS_POSITION, 0))
+        from = -1;
+    if (static_cast<std::uint32_t>(to) >= DeviceLength())
+        to = -2;
+    if (device_->Play(from, to) != 0)
+        return -1;
+    SetStopped(false);
+    SetPaused(false);
+    StartTracking();
+    return 0;
+}
+
+int TMainWindow::PlaySong(int index)
+{
+    if (queue_.SetSelIndex(index) < 0)
+        return -1;
+    return PlaySelected();
+}
+
+int TMainWindow::PlaySelected()
+{
+    const int sel = queue_.GetSelIndex();
+    if (sel < 0)
+        return -1;
+    SetButtonDown(kCmdPlayButton, true);
+    if (StartSong(sel) >= 0 && PlayRange(0, -2) == 0)
+        return 0;
+    // A song that cannot be opened or played stops the player; nothing skips ahead.
+    SetStopped(true);
+    StopDevice();
+    return -1;
+}
+
+void TMainWindow::NextSong()
+{
+    int next = 0;
+    const int count = queue_.GetCount();
+    if (IsChecked(kOptRandomOrder)) {
+        next = count > 0 ? std::rand() % count : 0;
+    } else {
+        next = currentSong + 1;
+        if (next >= count) {
+            if (!IsChecked(kOptContinuousLoop)) {
+                SetStopped(true);
+                StopDevice();
+                return;
+            }
+            next = 0;
+        }
+    }
+    PlaySong(next);
+}
+
+void TMainWindow::StopSong()
+{
+    SetStopped(true);
+    StopDevice();
+}
+
+void TMainWindow::TogglePause()
+{
+    if (stopped_)
+        return;
+    if (paused_)
+        ResumeSong();
+    else
+        PauseSong();
+}
+
+void TMainWindow::PauseSong()
+{
+    if (paused_)
+        return;
+    StopTracking();
+    SetPaused(true);
+    device_->Pause();
+}
+
+void TMainWindow::ResumeSong()
+{
+    // A new play from the paused position, so the end is notified again.
+    if (paused_)
+        PlayRange(-1, -2);
+}
+
+void TMainWindow::ToggleRepeat()
+{
+    repeat = !repeat;
+    SetButtonDown(kCmdRepeat, repeat);
+    SetLamp(kLampRepeat, repeat);
+    if (frameMenu)
+        frameMenu->SetChecked(kCmdRepeat, repeat);
+    if (frame_ && frame_->SystemMenu())
+        frame_->SystemMenu()->SetChecked(kCmdRepeat, repeat);
+}
+
+void TMainWindow::SetStopped(bool flag)
+{
+    stopped_ = flag;
+    SetButtonDown(kCmdPlayButton, !flag);
+    SetLamp(kLampPlay, !flag);
+    if (flag) {
+        SetPaused(false);
+        SetSliderPosition(0);
+        const std::int64_t shown = IsChecked(kOptElapsedTime) ? 0 : DeviceLength() / 1000;
+        SetItemText(kItemTime, FormatMinSec(shown));
+        SetIconProgress(0);
+    }
+    EnablePauseControls(!flag);
+}
+
+void TMainWindow::SetPaused(bool flag)
+{
+    paused_ = flag;
+    SetButtonDown(kCmdPause, flag);
+    SetLamp(kLampPause, flag);
+    if (frameMenu)
+        frameMenu->SetChecked(kCmdPause, flag);
+    if (frame_ && frame_->SystemMenu())
+        frame_->SystemMenu()->SetChecked(kCmdPause, flag);
+}
+
+void TMainWindow::EnablePauseControls(bool flag)
+{
+    if (frame_ && frame_->ToolBar())
+        frame_->ToolBar()->SetButtonEnabled(kCmdPause, flag);
+    if (frameMenu)
+        frameMenu->SetEnabled(kCmdPause, flag);
+    if (frame_ && frame_->SystemMenu())
+        frame_->SystemMenu()->SetEnabled(kCmdPause, flag);
+    if (positionSlider)
+        positionSlider->EnableWindow(flag);
+}
+
+void TMainWindow::SystemMenuCommand(int id)
+{
+    switch (id) {
+    case kCmdPause: TogglePause(); break;
+    case kCmdRepeat: ToggleRepeat(); break;
+    case kCmdDelete: DeleteSelectedSongFile(); break;
+    case kCmdPlay: PlaySelected(); break;
+    case kCmdCirculate: NextSong(); break;
+    case kCmdRemove: RemoveSelectedSong(); break;
+    default: break;
+    }
+}
+
+}  // namespace player
