@@ -1,0 +1,159 @@
+#pragma once
+// Recording stand-ins for what the frame, the console, the queue and the prompt
+// give the player: they keep the state the player set so tests can read it back.
+
+#include "player/IConsoleText.h"
+#include "player/IMenuState.h"
+#include "player/IPlayerFrame.h"
+#include "player/IPlayerQueue.h"
+#include "player/IPositionSlider.h"
+#include "player/IToolBarButtons.h"
+#include "player/IUserPrompt.h"
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace playertest {
+
+class RecordingConsole : public player::IConsoleText {
+public:
+    void SetItemText(int itemId, const std::string& text) override { texts[itemId] = text; }
+    void UpdateItemNow(int itemId) override { ++updates[itemId]; }
+    std::string Text(int itemId) const
+    {
+        const auto it = texts.find(itemId);
+        return it == texts.end() ? std::string() : it->second;
+    }
+    std::map<int, std::string> texts;
+    std::map<int, int> updates;
+};
+
+class RecordingMenu : public player::ISystemMenu {
+public:
+    bool IsChecked(int id) const override { return checked.count(id) != 0; }
+    void SetChecked(int id, bool on) override { on ? (void)checked.insert(id) : (void)checked.erase(id); }
+    void SetEnabled(int id, bool on) override { on ? (void)grayed.erase(id) : (void)grayed.insert(id); }
+    void RemoveMaximize() override { items.push_back("-maximize"); }
+    void AppendSeparator() override { items.push_back("---"); }
+    void AppendItem(int id, const std::string& text) override
+    {
+        items.push_back(std::to_string(id) + " " + text);
+    }
+    std::set<int> checked;
+    std::set<int> grayed;
+    std::vector<std::string> items;
+};
+
+class RecordingToolBar : public player::IToolBarButtons {
+public:
+    void SetButtonDown(int id, bool down) override { down ? (void)downs.insert(id) : (void)downs.erase(id); }
+    void SetButtonEnabled(int id, bool on) override { on ? (void)disabled.erase(id) : (void)disabled.insert(id); }
+    bool IsDown(int id) const { return downs.count(id) != 0; }
+    bool IsEnabled(int id) const { return disabled.count(id) == 0; }
+    std::set<int> downs;
+    std::set<int> disabled;
+};
+
+class RecordingFrame : public player::IPlayerFrame {
+public:
+    void BeginBusy(int textId) override { busy.push_back(textId); ++depth; }
+    void EndBusy(bool) override { --depth; }
+    void SetCaption(const std::string& text) override { caption = text; }
+    void SetStatusPane(int id, const std::string& text) override { panes[id] = text; }
+    bool IsIconic() const override { return iconic; }
+    void DrawIconProgress() override { ++iconDraws; }
+    player::IMenuState* FrameMenu() override { return &menu; }
+    player::ISystemMenu* SystemMenu() override { return &systemMenu; }
+    player::IToolBarButtons* ToolBar() override { return &toolBar; }
+
+    RecordingMenu menu;
+    RecordingMenu systemMenu;
+    RecordingToolBar toolBar;
+    std::vector<int> busy;
+    int depth = 0;
+    std::string caption;
+    std::map<int, std::string> panes;
+    bool iconic = false;
+    int iconDraws = 0;
+};
+
+// The position slider: 0..10000, line step 100, keeps its value in range.
+class RecordingSlider : public player::IPositionSlider {
+public:
+    int GetPosition() const override { return position; }
+    void SetPosition(int p) override { position = std::clamp(p, 0, 10000); }
+    void GetRange(int& lo, int& hi) const override { lo = 0; hi = 10000; }
+    int GetLineMagnitude() const override { return 100; }
+    void EnableWindow(bool on) override { enabled = on; }
+    bool IsWindowEnabled() const override { return enabled; }
+    int position = 0;
+    bool enabled = true;
+};
+
+// A queue of plain paths with a single selection.
+class ListQueue : public player::IPlayerQueue {
+public:
+    int GetCount() const override { return static_cast<int>(paths.size()); }
+    int GetSelIndex() const override { return selection; }
+    int SetSelIndex(int index) override
+    {
+        if (index < 0 || index >= GetCount())
+            return -1;
+        selection = index;
+        return index;
+    }
+    std::optional<std::string> GetSongPath(int index) const override
+    {
+        if (index < 0 || index >= GetCount())
+            return std::nullopt;
+        return paths[static_cast<size_t>(index)];
+    }
+    int RemoveSongAt(int index) override
+    {
+        if (index < 0 || index >= GetCount())
+            return -1;
+        paths.erase(paths.begin() + index);
+        selection = -1;
+        return GetCount();
+    }
+    void ClearSongs() override
+    {
+        paths.clear();
+        selection = -1;
+    }
+    int MoveSelected(int offset) override
+    {
+        const int target = selection + offset;
+        if (selection < 0 || target < 0 || target >= GetCount())
+            return -1;
+        const std::string line = paths[static_cast<size_t>(selection)];
+        paths.erase(paths.begin() + selection);
+        paths.insert(paths.begin() + target, line);
+        selection = target;
+        return 0;
+    }
+    std::vector<std::string> paths;
+    int selection = -1;
+};
+
+class ScriptedPrompt : public player::IUserPrompt {
+public:
+    bool AskYesNo(int id) override
+    {
+        asked.push_back(id);
+        return answerYes;
+    }
+    bool DeleteSongFile(const std::string& path) override
+    {
+        deleted.push_back(path);
+        return true;
+    }
+    bool answerYes = false;
+    std::vector<int> asked;
+    std::vector<std::string> deleted;
+};
+
+}  // namespace playertest
