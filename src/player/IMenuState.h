@@ -3,14 +3,14 @@
 // of their own: an option is the check mark of its item. The frame implements one
 // of these for its menu bar (frameMenu) and one for its system menu.
 
+#include "album/IOptionState.h"
+
 #include <string>
 
 namespace player {
 
-class IMenuState {
+class IMenuState : public ::IOptionState {
 public:
-    virtual ~IMenuState() = default;
-    virtual bool IsChecked(int commandId) const = 0;
     virtual void SetChecked(int commandId, bool checked) = 0;
     // Disabled items are grayed.
     virtual void SetEnabled(int commandId, bool enabled) = 0;

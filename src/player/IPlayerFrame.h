@@ -2,6 +2,8 @@
 // What the player needs from the main frame around it: the busy display, the
 // caption, the two status panes and the minimized-window meter.
 
+#include "album/IBusyIndicator.h"
+
 #include <string>
 
 namespace player {
@@ -10,13 +12,8 @@ class IMenuState;
 class ISystemMenu;
 class IToolBarButtons;
 
-class IPlayerFrame {
+class IPlayerFrame : public ::IBusyIndicator {
 public:
-    virtual ~IPlayerFrame() = default;
-    // Shows the status text with this string id and the hourglass and disables
-    // the frame; EndBusy undoes it (re-enabling the frame when asked).
-    virtual void BeginBusy(int statusTextId) = 0;
-    virtual void EndBusy(bool reenable) = 0;
     virtual void SetCaption(const std::string& caption) = 0;
     virtual void SetStatusPane(int gadgetId, const std::string& text) = 0;
     virtual bool IsIconic() const = 0;

@@ -1,13 +1,13 @@
 #include "player/TMainWindow.h"
 
-#include "player/IConsoleText.h"
+#include "album/FormatText.h"
+#include "album/TQueueList.h"
+#include "player/IConsoleWindow.h"
 #include "player/IMenuState.h"
 #include "player/IPlayerFrame.h"
-#include "player/IPlayerQueue.h"
 #include "player/IPositionSlider.h"
 #include "player/IToolBarButtons.h"
 #include "player/PlayerIds.h"
-#include "player/PlayerText.h"
 #include "platform/mci/MciConstants.h"
 
 #include <QCoreApplication>
@@ -24,9 +24,9 @@ constexpr const char* kProgramCaption = "The Vantor";
 
 TMainWindow* TMainWindow::instance_ = nullptr;
 
-TMainWindow::TMainWindow(std::unique_ptr<IPlayerDevice> device, IConsoleText& console,
-                         IPlayerQueue& queue, IUserPrompt& prompt, QWidget* parent)
-    : QWidget(parent), device_(std::move(device)), console_(console), queue_(queue), prompt_(prompt)
+TMainWindow::TMainWindow(std::unique_ptr<IPlayerDevice> device, IConsoleWindow& console,
+                         IUserPrompt& prompt, QWidget* parent)
+    : QWidget(parent), device_(std::move(device)), console_(console), prompt_(prompt)
 {
     instance_ = this;
     std::srand(static_cast<unsigned>(std::time(nullptr)));
@@ -86,7 +86,12 @@ bool TMainWindow::IsChecked(int optionId) const
 
 void TMainWindow::SetItemText(int itemId, const std::string& text)
 {
-    console_.SetItemText(itemId, text);
+    console_.SetConsoleText(itemId, text.c_str());
+}
+
+void TMainWindow::ShowSongNumber(int number)
+{
+    SetItemText(kItemSongNumber, FormatText("%.3d", number));
 }
 
 void TMainWindow::SetLamp(int lampId, bool on)
@@ -175,11 +180,12 @@ int TMainWindow::LoadSong(const std::string& path)
 
 int TMainWindow::StartSong(int index)
 {
-    if (index < 0 || queue_.SetSelIndex(index) < 0)
+    if (index < 0 || !queue || queue->SetSelIndex(index) < 0)
         return -1;
     currentSong = index;
-    SetItemText(kItemSongNumber, FormatSongNumber(index + 1));
-    const std::string path = queue_.GetSongPath(index).value_or(std::string());
+    ShowSongNumber(index + 1);
+    const char* songPath = queue->GetSongPath(index);
+    const std::string path = songPath ? songPath : "";
     ShowCaption(albumPath.empty() ? nullptr : &albumPath, &path);
     SetSliderPosition(0);
     SetItemText(kItemTime, "");
@@ -189,7 +195,7 @@ int TMainWindow::StartSong(int index)
     if (seconds < 0)
         return seconds;
     const std::int64_t shown = IsChecked(kOptElapsedTime) ? 0 : DeviceLength() / 1000;
-    SetItemText(kItemTime, FormatMinSec(shown));
+    SetItemText(kItemTime, FormatMinSec(static_cast<int>(shown)));
     SetItemText(kItemLength, FormatMinSec(seconds));
     return seconds;
 }
@@ -214,14 +220,14 @@ int TMainWindow::PlayRange(std::int32_t from, std::int32_t to)
 
 int TMainWindow::PlaySong(int index)
 {
-    if (queue_.SetSelIndex(index) < 0)
+    if (!queue || queue->SetSelIndex(index) < 0)
         return -1;
     return PlaySelected();
 }
 
 int TMainWindow::PlaySelected()
 {
-    const int sel = queue_.GetSelIndex();
+    const int sel = queue ? queue->GetSelIndex() : -1;
     if (sel < 0)
         return -1;
     SetButtonDown(kCmdPlayButton, true);
@@ -236,7 +242,7 @@ int TMainWindow::PlaySelected()
 void TMainWindow::NextSong()
 {
     int next = 0;
-    const int count = queue_.GetCount();
+    const int count = queue ? queue->GetCount() : 0;
     if (IsChecked(kOptRandomOrder)) {
         next = count > 0 ? std::rand() % count : 0;
     } else {
@@ -305,7 +311,7 @@ void TMainWindow::SetStopped(bool flag)
         SetPaused(false);
         SetSliderPosition(0);
         const std::int64_t shown = IsChecked(kOptElapsedTime) ? 0 : DeviceLength() / 1000;
-        SetItemText(kItemTime, FormatMinSec(shown));
+        SetItemText(kItemTime, FormatMinSec(static_cast<int>(shown)));
         SetIconProgress(0);
     }
     EnablePauseControls(!flag);

@@ -4,6 +4,8 @@
 // on at the end of each song. Its state shows on the console, the tool bar and the
 // menus, which it reaches through the small interfaces the frame implements.
 
+#include "album/IOptionState.h"
+#include "album/IQueuePlayer.h"
 #include "player/IPlayerDevice.h"
 
 #include <QBasicTimer>
@@ -14,21 +16,22 @@
 #include <memory>
 #include <string>
 
+class TQueueList;
+
 namespace player {
 
-class IConsoleText;
+class IConsoleWindow;
 class IMenuState;
 class IPlayerFrame;
-class IPlayerQueue;
 class IPositionSlider;
 class IUserPrompt;
 
-class TMainWindow : public QWidget {
+class TMainWindow : public QWidget, public ::IQueuePlayer, public ::IOptionState {
 public:
-    // The console, the queue and the prompt are given at construction; the frame
+    // The console and the prompt are given at construction; the frame, the queue
     // and the position slider are set by the frame when it builds them.
-    TMainWindow(std::unique_ptr<IPlayerDevice> device, IConsoleText& console, IPlayerQueue& queue,
-                IUserPrompt& prompt, QWidget* parent = nullptr);
+    TMainWindow(std::unique_ptr<IPlayerDevice> device, IConsoleWindow& console, IUserPrompt& prompt,
+                QWidget* parent = nullptr);
     ~TMainWindow() override;
     TMainWindow(const TMainWindow&) = delete;
     TMainWindow& operator=(const TMainWindow&) = delete;
@@ -38,6 +41,7 @@ public:
 
     void SetFrame(IPlayerFrame* frame) { frame_ = frame; }
     void SetPositionSlider(IPositionSlider* slider) { positionSlider = slider; }
+    void SetQueue(TQueueList* list) { queue = list; }
     // The MIDI auto reset run before each song is opened.
     void SetSynthReset(std::function<void()> reset) { resetSynth_ = std::move(reset); }
 
@@ -75,7 +79,7 @@ public:
     int RemoveSelectedSong();
     int DeleteSelectedSongFile();
     void ClearAlbum();
-    int MoveSelectedSong(int offset);
+    int MoveSelectedSong(int offset) override;
     void HighlightCurrent();
 
     // The tick and the end-of-song notification.
@@ -85,6 +89,11 @@ public:
     void ClearSongDisplay();
     void SetIconProgress(int percent);
 
+    // The queue's view of the player and the options.
+    int CurrentSong() const override { return currentSong; }
+    void SetCurrentSong(int index) override { currentSong = index; }
+    bool IsChecked(int optionId) const override;
+
     bool IsStopped() const { return stopped_; }
     bool IsPaused() const { return paused_; }
     bool IsTracking() const { return tracking_; }
@@ -93,6 +102,7 @@ public:
     bool TickTimerActive() const { return tickTimer_.isActive(); }
 
     // Members shared with the album, settings and frame code.
+    TQueueList* queue = nullptr;
     int currentSong = -1;
     std::string albumPath;  // empty: no album file
     bool repeat = false;
@@ -106,7 +116,6 @@ protected:
     void timerEvent(QTimerEvent* event) override;
 
 private:
-    bool IsChecked(int optionId) const;
     void SetItemText(int itemId, const std::string& text);
     void SetLamp(int lampId, bool on);
     void SetButtonDown(int commandId, bool down);
@@ -114,6 +123,7 @@ private:
     void ShowTimeAt(std::uint32_t target);
     std::uint32_t TargetOfSliderPos(int pos) const;
     std::uint32_t DeviceLength();
+    void ShowSongNumber(int number);
     void BeginBusy(int textId);
     void EndBusy();
     void ShowThumbTime(int pos);
@@ -121,8 +131,7 @@ private:
     static TMainWindow* instance_;
 
     std::unique_ptr<IPlayerDevice> device_;
-    IConsoleText& console_;
-    IPlayerQueue& queue_;
+    IConsoleWindow& console_;
     IUserPrompt& prompt_;
     IPlayerFrame* frame_ = nullptr;
     std::function<void()> resetSynth_;

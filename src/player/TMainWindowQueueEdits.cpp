@@ -1,21 +1,20 @@
 // Queue edits that move the current song.
 
+#include "album/TQueueList.h"
 #include "player/IMenuState.h"
-#include "player/IPlayerQueue.h"
 #include "player/IUserPrompt.h"
 #include "player/PlayerIds.h"
-#include "player/PlayerText.h"
 #include "player/TMainWindow.h"
 
 namespace player {
 
 int TMainWindow::RemoveSelectedSong()
 {
-    const int sel = queue_.GetSelIndex();
+    const int sel = queue ? queue->GetSelIndex() : -1;
     if (sel < 0)
         return -1;
-    queue_.RemoveSongAt(sel);
-    const int count = queue_.GetCount();
+    queue->RemoveSongAt(sel);
+    const int count = queue->GetCount();
     if (count == 0) {
         SetStopped(true);
         StopDevice();
@@ -28,10 +27,10 @@ int TMainWindow::RemoveSelectedSong()
         currentSong = sel - 1;
         NextSong();
     } else {
-        queue_.SetSelIndex(sel < count ? sel : sel - 1);
+        queue->SetSelIndex(sel < count ? sel : sel - 1);
         if (sel < currentSong) {
             --currentSong;
-            SetItemText(kItemSongNumber, FormatSongNumber(currentSong + 1));
+            ShowSongNumber(currentSong + 1);
         }
     }
     return 0;
@@ -39,14 +38,16 @@ int TMainWindow::RemoveSelectedSong()
 
 int TMainWindow::DeleteSelectedSongFile()
 {
-    const auto path = queue_.GetSongPath(queue_.GetSelIndex());
-    if (!path)
+    const char* selected = queue ? queue->GetSelectedSongPath() : nullptr;
+    if (!selected)
         return 0;
+    // The queue's text buffer is shared and overwritten by the removal.
+    const std::string path = selected;
     if (IsChecked(kOptConfirmOnDelete) && !prompt_.AskYesNo(kAskDeleteSongFile))
         return 0;
     if (RemoveSelectedSong() != 0)
         return -1;
-    return prompt_.DeleteSongFile(*path) ? 0 : -1;
+    return prompt_.DeleteSongFile(path) ? 0 : -1;
 }
 
 void TMainWindow::ClearAlbum()
@@ -54,15 +55,18 @@ void TMainWindow::ClearAlbum()
     SetStopped(true);
     StopDevice();
     device_->Close();
-    queue_.ClearSongs();
+    if (queue)
+        queue->ClearSongs();
     ClearSongDisplay();
     currentSong = -1;
 }
 
 int TMainWindow::MoveSelectedSong(int offset)
 {
-    const int sel = queue_.GetSelIndex();
-    const int result = queue_.MoveSelected(offset);
+    if (!queue)
+        return -1;
+    const int sel = queue->GetSelIndex();
+    const int result = queue->MoveSelected(offset);
     if (result < 0)
         return result;
     const int target = sel + offset;
@@ -77,7 +81,8 @@ int TMainWindow::MoveSelectedSong(int offset)
 
 void TMainWindow::HighlightCurrent()
 {
-    queue_.SetSelIndex(currentSong);
+    if (queue)
+        queue->SetSelIndex(currentSong);
 }
 
 }  // namespace player

@@ -1,9 +1,9 @@
 // Seeking: the slider, the fast-wind buttons and the repeat of a finished song.
 
-#include "player/IConsoleText.h"
+#include "album/FormatText.h"
+#include "player/IConsoleWindow.h"
 #include "player/IPositionSlider.h"
 #include "player/PlayerIds.h"
-#include "player/PlayerText.h"
 #include "player/TMainWindow.h"
 
 #include <algorithm>
@@ -25,7 +25,7 @@ void TMainWindow::ShowTimeAt(std::uint32_t target)
     std::int64_t shown = target / 1000;
     if (!IsChecked(kOptElapsedTime))
         shown = (static_cast<std::int64_t>(DeviceLength()) - target) / 1000;
-    SetItemText(kItemTime, FormatMinSec(std::max<std::int64_t>(shown, 0)));
+    SetItemText(kItemTime, FormatMinSec(static_cast<int>(std::max<std::int64_t>(shown, 0))));
 }
 
 void TMainWindow::ShowThumbTime(int pos)

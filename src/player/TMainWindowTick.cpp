@@ -1,13 +1,14 @@
 // The one-second tick, the end-of-song notification and what the player shows
 // in the caption, the status panes and the minimized window.
 
+#include "album/PathUtils.h"
 #include "player/IPlayerFrame.h"
 #include "player/PlayerIds.h"
-#include "player/PlayerText.h"
 #include "player/TMainWindow.h"
 #include "platform/mci/MciConstants.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace player {
 
@@ -16,6 +17,20 @@ namespace {
 constexpr std::uint32_t kDisplayStepMs = 925;
 // Ticks without such progress after which a song counts as stuck.
 constexpr int kStuckTickLimit = 10;
+
+// The text before the last "." (the whole name when it has none).
+std::string WithoutExtension(const std::string& name)
+{
+    const auto dot = name.rfind('.');
+    return dot == std::string::npos ? name : name.substr(0, dot);
+}
+
+std::string UpperCased(std::string text)
+{
+    for (char& c : text)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
 }  // namespace
 
 void TMainWindow::OnTick()
@@ -73,13 +88,13 @@ void TMainWindow::ShowCaption(const std::string* albumFile, const std::string* s
         frame_->SetStatusPane(kPaneSong, "");
         return;
     }
-    const std::string name = FileNameOf(*albumFile);
+    const std::string name = FileNamePart(albumFile->c_str());
     frame_->SetStatusPane(kPaneAlbum, UpperCased(name));
     std::string title = WithoutExtension(name);
     if (!title.empty())
         title[0] = UpperCased(title.substr(0, 1))[0];
     if (songFile) {
-        const std::string song = FileNameOf(*songFile);
+        const std::string song = FileNamePart(songFile->c_str());
         frame_->SetStatusPane(kPaneSong, UpperCased(song));
         title += " - " + WithoutExtension(song);
     } else {

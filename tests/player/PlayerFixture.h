@@ -2,6 +2,7 @@
 // A console window wired to the simulated device and the recording surfaces,
 // with a queue of songs and a virtual clock the test drives tick by tick.
 
+#include "album/TQueueList.h"
 #include "player/PlayerIds.h"
 #include "player/RecordingSurfaces.h"
 #include "player/SimSongDevice.h"
@@ -21,7 +22,13 @@ protected:
     {
         auto owned = std::make_unique<SimSongDevice>(songs);
         sim = owned.get();
-        window = std::make_unique<player::TMainWindow>(std::move(owned), console, queue, prompt);
+        window = std::make_unique<player::TMainWindow>(std::move(owned), console, prompt);
+        queue = std::make_unique<TQueueList>();
+        queue->SetConsole(&console);
+        queue->SetOptions(window.get());
+        queue->SetPlayer(window.get());
+        queue->SetBusy(&frame);
+        window->SetQueue(queue.get());
         window->SetFrame(&frame);
         window->SetPositionSlider(&slider);
         window->SetupWindow();
@@ -32,6 +39,7 @@ protected:
     {
         window->CleanupWindow();
         window.reset();
+        queue.reset();
         Deliver();
     }
 
@@ -46,11 +54,18 @@ protected:
     std::string AddSong(std::uint32_t lengthMs, SongBehaviour behaviour = SongBehaviour::Plays,
                         std::uint32_t stallAtMs = 0)
     {
-        const std::string path =
-            "c:\\music\\song" + std::to_string(queue.paths.size() + 1) + ".mid";
+        const std::string path = "c:\\music\\song" + std::to_string(++songsMade_) + ".mid";
         songs[path] = SimSong{lengthMs, behaviour, stallAtMs};
-        queue.paths.push_back(path);
+        EXPECT_GE(queue->AddSong(path.c_str()), 0);
         return path;
+    }
+
+    // Empties the queue and forgets the songs, for the next row of a table.
+    void Restart()
+    {
+        window->ClearAlbum();
+        songs.clear();
+        songsMade_ = 0;
     }
 
     // Delivers the notifications the device has posted.
@@ -74,11 +89,14 @@ protected:
     std::map<std::string, SimSong> songs;
     SimSongDevice* sim = nullptr;
     RecordingConsole console;
-    ListQueue queue;
+    std::unique_ptr<TQueueList> queue;
     ScriptedPrompt prompt;
     RecordingFrame frame;
     RecordingSlider slider;
     std::unique_ptr<player::TMainWindow> window;
+
+private:
+    int songsMade_ = 0;
 };
 
 }  // namespace playertest

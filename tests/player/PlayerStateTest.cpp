@@ -54,7 +54,7 @@ protected:
 struct Env {
     TMainWindow& window;
     std::map<std::string, SimSong>& songs;
-    ListQueue& queue;
+    TQueueList& queue;
 };
 
 struct Transition {
@@ -88,7 +88,7 @@ TEST_F(PlayerStateTest, EveryTransitionOfTheTable)
         {"stop while paused", State::Paused, [](Env& e) { e.window.StopSong(); }, State::Stopped},
         {"failed start while playing", State::Playing,
          [](Env& e) {
-             e.songs[e.queue.paths[1]].behaviour = SongBehaviour::FailsOpen;
+             e.songs[e.queue.GetSongPath(1)].behaviour = SongBehaviour::FailsOpen;
              e.window.PlaySong(1);
          },
          State::Stopped},
@@ -104,13 +104,12 @@ TEST_F(PlayerStateTest, EveryTransitionOfTheTable)
         SCOPED_TRACE(row.name);
         TearDown();
         songs.clear();
-        queue = ListQueue();
         frame = RecordingFrame();
         console = RecordingConsole();
         SetUp();
         AddSongs(3);
         Reach(row.from);
-        Env env{*window, songs, queue};
+        Env env{*window, songs, *queue};
         row.event(env);
         EXPECT_EQ(Observed(), row.to);
         ExpectShown(row.to);

@@ -2,10 +2,9 @@
 // Recording stand-ins for what the frame, the console, the queue and the prompt
 // give the player: they keep the state the player set so tests can read it back.
 
-#include "player/IConsoleText.h"
+#include "player/IConsoleWindow.h"
 #include "player/IMenuState.h"
 #include "player/IPlayerFrame.h"
-#include "player/IPlayerQueue.h"
 #include "player/IPositionSlider.h"
 #include "player/IToolBarButtons.h"
 #include "player/IUserPrompt.h"
@@ -18,9 +17,9 @@
 
 namespace playertest {
 
-class RecordingConsole : public player::IConsoleText {
+class RecordingConsole : public player::IConsoleWindow {
 public:
-    void SetItemText(int itemId, const std::string& text) override { texts[itemId] = text; }
+    void SetConsoleText(int itemId, const char* text) override { texts[itemId] = text; }
     void UpdateItemNow(int itemId) override { ++updates[itemId]; }
     std::string Text(int itemId) const
     {
@@ -91,52 +90,6 @@ public:
     bool IsWindowEnabled() const override { return enabled; }
     int position = 0;
     bool enabled = true;
-};
-
-// A queue of plain paths with a single selection.
-class ListQueue : public player::IPlayerQueue {
-public:
-    int GetCount() const override { return static_cast<int>(paths.size()); }
-    int GetSelIndex() const override { return selection; }
-    int SetSelIndex(int index) override
-    {
-        if (index < 0 || index >= GetCount())
-            return -1;
-        selection = index;
-        return index;
-    }
-    std::optional<std::string> GetSongPath(int index) const override
-    {
-        if (index < 0 || index >= GetCount())
-            return std::nullopt;
-        return paths[static_cast<size_t>(index)];
-    }
-    int RemoveSongAt(int index) override
-    {
-        if (index < 0 || index >= GetCount())
-            return -1;
-        paths.erase(paths.begin() + index);
-        selection = -1;
-        return GetCount();
-    }
-    void ClearSongs() override
-    {
-        paths.clear();
-        selection = -1;
-    }
-    int MoveSelected(int offset) override
-    {
-        const int target = selection + offset;
-        if (selection < 0 || target < 0 || target >= GetCount())
-            return -1;
-        const std::string line = paths[static_cast<size_t>(selection)];
-        paths.erase(paths.begin() + selection);
-        paths.insert(paths.begin() + target, line);
-        selection = target;
-        return 0;
-    }
-    std::vector<std::string> paths;
-    int selection = -1;
 };
 
 class ScriptedPrompt : public player::IUserPrompt {

@@ -17,7 +17,7 @@ TEST_F(SequencingTest, StartingASongSelectsItAndFillsTheReadOuts)
 {
     AddSongs(2, 125000);
     ASSERT_EQ(window->PlaySong(1), 0);
-    EXPECT_EQ(queue.selection, 1);
+    EXPECT_EQ(queue->GetSelIndex(), 1);
     EXPECT_EQ(window->currentSong, 1);
     EXPECT_EQ(SongNumber(), "002");
     EXPECT_EQ(Length(), "02:05");
@@ -70,7 +70,7 @@ TEST_F(SequencingTest, EndOfAlbumStopsOrLoops)
     };
     for (const Row row : {Row{false, true, 2}, Row{true, false, 0}}) {
         SCOPED_TRACE(row.loop ? "loop" : "no loop");
-        queue = ListQueue();
+        Restart();
         AddSongs(3, 3000);
         Check(kOptContinuousLoop, row.loop);
         window->PlaySong(2);
@@ -133,13 +133,13 @@ TEST_F(SequencingTest, CirculateGoesOnFromTheCurrentSongNotTheSelection)
 {
     AddSongs(4);
     window->PlaySong(1);
-    queue.selection = 3;
+    queue->SetSelIndex(3);
     window->NextSong();
     EXPECT_EQ(window->currentSong, 2);
-    queue.selection = 0;
+    queue->SetSelIndex(0);
     window->HighlightCurrent();
-    EXPECT_EQ(queue.selection, 2);
-    queue.selection = 3;
+    EXPECT_EQ(queue->GetSelIndex(), 2);
+    queue->SetSelIndex(3);
     window->PlaySelected();
     EXPECT_EQ(window->currentSong, 3);
 }
@@ -155,8 +155,7 @@ TEST_F(SequencingTest, ASongThatCannotStartStopsThePlayerAndStaysCurrent)
                           Row{"time format", SongBehaviour::FailsTimeFormat, true},
                           Row{"play", SongBehaviour::FailsPlay, true}}) {
         SCOPED_TRACE(row.name);
-        queue = ListQueue();
-        songs.clear();
+        Restart();
         AddSongs(1, 3000);
         AddSong(3000, row.behaviour);
         AddSongs(1, 3000);

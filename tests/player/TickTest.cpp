@@ -135,8 +135,7 @@ TEST_F(TickTest, StuckSongsAreLeftOnTheEleventhTickOnlyWithCirculateIfStuck)
 {
     for (const bool circulate : {true, false}) {
         SCOPED_TRACE(circulate ? "on" : "off");
-        queue = ListQueue();
-        songs.clear();
+        Restart();
         AddSong(60000, SongBehaviour::Stalls, 4000);
         AddSongs(1, 60000);
         window->circulateIfStuck = circulate;
@@ -222,8 +221,7 @@ TEST_F(TickTest, RepeatPlaysTheSameSongAgainAtItsEnd)
     for (const Row row : {Row{"notified end", SongBehaviour::Plays, 3},
                           Row{"end found by the timer", SongBehaviour::LosesNotification, 4}}) {
         SCOPED_TRACE(row.name);
-        queue = ListQueue();
-        songs.clear();
+        Restart();
         AddSong(3000, row.behaviour);
         AddSongs(1);
         window->circulateIfStuck = false;
