@@ -2,6 +2,8 @@
 // The numbers the player speaks in: commands (menu item, tool-bar button and
 // status hint share one), console controls, status texts and the tick timer.
 
+#include "resources/dialogs/ConsoleIds.h"
+
 namespace player {
 
 // Commands.
@@ -32,13 +34,12 @@ constexpr int kCmdRewindRelease = 17938;
 constexpr int kCmdForwardRelease = 17939;
 
 // Console read-outs and lamps.
-constexpr int kItemTime = 7732;
-constexpr int kItemLength = 7731;
-constexpr int kItemSongNumber = 7734;
-constexpr int kLampPlay = 7803;
-constexpr int kLampPause = 7804;
-constexpr int kLampRepeat = 7805;
-constexpr int kConsolePanel = 7806;
+constexpr int kItemTime = resources::IDC_TIME;
+constexpr int kItemLength = resources::IDC_LENGTH;
+constexpr int kItemSongNumber = resources::IDC_SONG_NUMBER;
+constexpr int kLampPlay = resources::IDC_LAMP_PLAY;
+constexpr int kLampPause = resources::IDC_LAMP_PAUSE;
+constexpr int kLampRepeat = resources::IDC_LAMP_REPEAT;
 
 // Status-bar text gadgets: album (left) and song (right).
 constexpr int kPaneAlbum = 7856;

@@ -2,7 +2,6 @@
 
 #include "album/FormatText.h"
 #include "album/TQueueList.h"
-#include "player/IConsoleWindow.h"
 #include "player/IMenuState.h"
 #include "player/IPlayerFrame.h"
 #include "player/IPositionSlider.h"
@@ -24,9 +23,8 @@ constexpr const char* kProgramCaption = "The Vantor";
 
 TMainWindow* TMainWindow::instance_ = nullptr;
 
-TMainWindow::TMainWindow(std::unique_ptr<IPlayerDevice> device, IConsoleWindow& console,
-                         IUserPrompt& prompt, QWidget* parent)
-    : QWidget(parent), device_(std::move(device)), console_(console), prompt_(prompt)
+TMainWindow::TMainWindow(std::unique_ptr<IPlayerDevice> device, IUserPrompt& prompt, QWidget* parent)
+    : TConsoleDialog(parent), device_(std::move(device)), prompt_(prompt)
 {
     instance_ = this;
     std::srand(static_cast<unsigned>(std::time(nullptr)));
@@ -34,12 +32,21 @@ TMainWindow::TMainWindow(std::unique_ptr<IPlayerDevice> device, IConsoleWindow& 
 
 TMainWindow::~TMainWindow()
 {
+    // Song play always stops when the window goes. The frame may be half gone by
+    // now, so only the device is touched here.
+    if (setUp_) {
+        tickTimer_.stop();
+        device_->Stop();
+        device_->Set(mci::MCI_SET_AUDIO | mci::MCI_SET_ON, mci::MCI_SET_AUDIO_ALL);
+        device_->Close();
+    }
     if (instance_ == this)
         instance_ = nullptr;
 }
 
 void TMainWindow::SetupWindow()
 {
+    TConsoleDialog::SetupWindow();
     device_->SetNotifyWindow(this);
     device_->SetErrorCaption(kProgramCaption);
     if (frame_) {
@@ -57,10 +64,14 @@ void TMainWindow::SetupWindow()
     }
     EnablePauseControls(false);
     tickTimer_.start(kTickPeriodMs, this);
+    setUp_ = true;
 }
 
 void TMainWindow::CleanupWindow()
 {
+    if (!setUp_)
+        return;
+    setUp_ = false;
     tickTimer_.stop();
     SetStopped(true);
     StopDevice();
@@ -74,7 +85,7 @@ void TMainWindow::timerEvent(QTimerEvent* event)
     if (event->timerId() == tickTimer_.timerId())
         OnTick();
     else
-        QWidget::timerEvent(event);
+        TConsoleDialog::timerEvent(event);
 }
 
 // --- helpers -----------------------------------------------------------------
@@ -84,9 +95,20 @@ bool TMainWindow::IsChecked(int optionId) const
     return frameMenu && frameMenu->IsChecked(optionId);
 }
 
+void TMainWindow::SetConsoleText(int controlId, const char* text)
+{
+    SetDlgItemText(controlId, QString::fromUtf8(text));
+}
+
+void TMainWindow::UpdateItemNow(int controlId)
+{
+    if (QWidget* control = item(controlId))
+        control->repaint();
+}
+
 void TMainWindow::SetItemText(int itemId, const std::string& text)
 {
-    console_.SetConsoleText(itemId, text.c_str());
+    SetConsoleText(itemId, text.c_str());
 }
 
 void TMainWindow::ShowSongNumber(int number)

@@ -6,10 +6,11 @@
 
 #include "album/IOptionState.h"
 #include "album/IQueuePlayer.h"
+#include "controls/console/TConsoleDialog.h"
+#include "player/IConsoleWindow.h"
 #include "player/IPlayerDevice.h"
 
 #include <QBasicTimer>
-#include <QWidget>
 
 #include <cstdint>
 #include <functional>
@@ -20,18 +21,19 @@ class TQueueList;
 
 namespace player {
 
-class IConsoleWindow;
 class IMenuState;
 class IPlayerFrame;
 class IPositionSlider;
 class IUserPrompt;
 
-class TMainWindow : public QWidget, public ::IQueuePlayer, public ::IOptionState {
+class TMainWindow : public TConsoleDialog,
+                    public IConsoleWindow,
+                    public ::IQueuePlayer,
+                    public ::IOptionState {
 public:
-    // The console and the prompt are given at construction; the frame, the queue
-    // and the position slider are set by the frame when it builds them.
-    TMainWindow(std::unique_ptr<IPlayerDevice> device, IConsoleWindow& console, IUserPrompt& prompt,
-                QWidget* parent = nullptr);
+    // The frame, the queue and the position slider are set by the frame when it
+    // builds them, before Create() runs the set-up.
+    TMainWindow(std::unique_ptr<IPlayerDevice> device, IUserPrompt& prompt, QWidget* parent = nullptr);
     ~TMainWindow() override;
     TMainWindow(const TMainWindow&) = delete;
     TMainWindow& operator=(const TMainWindow&) = delete;
@@ -45,9 +47,13 @@ public:
     // The MIDI auto reset run before each song is opened.
     void SetSynthReset(std::function<void()> reset) { resetSynth_ = std::move(reset); }
 
-    // Window set-up and clean-up, in the order the program relies on.
-    void SetupWindow();
+    // Window clean-up, called by the frame while it still exists: play stops for
+    // good. A window destroyed without it still stops and closes its device.
     void CleanupWindow();
+
+    // The console read-outs, by control id (the queue writes through this too).
+    void SetConsoleText(int controlId, const char* text) override;
+    void UpdateItemNow(int controlId) override;
 
     // Sequencing.
     int PlaySong(int index);
@@ -113,6 +119,8 @@ public:
     IPlayerDevice& device() { return *device_; }
 
 protected:
+    // The set-up after the console's own, in the order the program relies on.
+    void SetupWindow() override;
     void timerEvent(QTimerEvent* event) override;
 
 private:
@@ -131,11 +139,11 @@ private:
     static TMainWindow* instance_;
 
     std::unique_ptr<IPlayerDevice> device_;
-    IConsoleWindow& console_;
     IUserPrompt& prompt_;
     IPlayerFrame* frame_ = nullptr;
     std::function<void()> resetSynth_;
     QBasicTimer tickTimer_;
+    bool setUp_ = false;
 
     bool stopped_ = true;
     bool paused_ = false;

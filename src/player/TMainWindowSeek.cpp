@@ -1,7 +1,6 @@
 // Seeking: the slider, the fast-wind buttons and the repeat of a finished song.
 
 #include "album/FormatText.h"
-#include "player/IConsoleWindow.h"
 #include "player/IPositionSlider.h"
 #include "player/PlayerIds.h"
 #include "player/TMainWindow.h"
@@ -31,7 +30,7 @@ void TMainWindow::ShowTimeAt(std::uint32_t target)
 void TMainWindow::ShowThumbTime(int pos)
 {
     ShowTimeAt(TargetOfSliderPos(pos));
-    console_.UpdateItemNow(kItemTime);
+    UpdateItemNow(kItemTime);
 }
 
 int TMainWindow::SeekToPosition(int pos)

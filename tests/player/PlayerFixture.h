@@ -22,16 +22,16 @@ protected:
     {
         auto owned = std::make_unique<SimSongDevice>(songs);
         sim = owned.get();
-        window = std::make_unique<player::TMainWindow>(std::move(owned), console, prompt);
+        window = std::make_unique<player::TMainWindow>(std::move(owned), prompt);
         queue = std::make_unique<TQueueList>();
-        queue->SetConsole(&console);
+        queue->SetConsole(window.get());
         queue->SetOptions(window.get());
         queue->SetPlayer(window.get());
         queue->SetBusy(&frame);
         window->SetQueue(queue.get());
         window->SetFrame(&frame);
         window->SetPositionSlider(&slider);
-        window->SetupWindow();
+        ASSERT_EQ(window->Create(), 0);
         std::srand(1);
     }
 
@@ -82,13 +82,14 @@ protected:
 
     void Check(int option, bool on) { on ? (void)frame.menu.checked.insert(option) : (void)frame.menu.checked.erase(option); }
 
-    std::string Time() const { return console.Text(player::kItemTime); }
-    std::string Length() const { return console.Text(player::kItemLength); }
-    std::string SongNumber() const { return console.Text(player::kItemSongNumber); }
+    // What a console control shows.
+    std::string Text(int controlId) const { return window->GetDlgItemText(controlId).toStdString(); }
+    std::string Time() const { return Text(player::kItemTime); }
+    std::string Length() const { return Text(player::kItemLength); }
+    std::string SongNumber() const { return Text(player::kItemSongNumber); }
 
     std::map<std::string, SimSong> songs;
     SimSongDevice* sim = nullptr;
-    RecordingConsole console;
     std::unique_ptr<TQueueList> queue;
     ScriptedPrompt prompt;
     RecordingFrame frame;

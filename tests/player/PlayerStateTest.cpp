@@ -26,8 +26,8 @@ protected:
     {
         const bool running = s != State::Stopped;
         const bool paused = s == State::Paused;
-        EXPECT_EQ(console.Text(kLampPlay), running ? "PLAY" : "");
-        EXPECT_EQ(console.Text(kLampPause), paused ? "PAUSE" : "");
+        EXPECT_EQ(Text(kLampPlay), running ? "PLAY" : "");
+        EXPECT_EQ(Text(kLampPause), paused ? "PAUSE" : "");
         EXPECT_EQ(frame.toolBar.IsDown(kCmdPlayButton), running);
         EXPECT_EQ(frame.toolBar.IsDown(kCmdPause), paused);
         EXPECT_EQ(frame.toolBar.IsEnabled(kCmdPause), running);
@@ -105,7 +105,6 @@ TEST_F(PlayerStateTest, EveryTransitionOfTheTable)
         TearDown();
         songs.clear();
         frame = RecordingFrame();
-        console = RecordingConsole();
         SetUp();
         AddSongs(3);
         Reach(row.from);
@@ -137,13 +136,13 @@ TEST_F(PlayerStateTest, RepeatIsIndependentOfPlayState)
     AddSongs(1);
     window->ToggleRepeat();
     EXPECT_TRUE(window->repeat);
-    EXPECT_EQ(console.Text(kLampRepeat), "REPEAT");
+    EXPECT_EQ(Text(kLampRepeat), "REPEAT");
     EXPECT_TRUE(frame.toolBar.IsDown(kCmdRepeat));
     EXPECT_TRUE(frame.menu.IsChecked(kCmdRepeat));
     EXPECT_TRUE(frame.systemMenu.IsChecked(kCmdRepeat));
     EXPECT_EQ(Observed(), State::Stopped);
     window->ToggleRepeat();
-    EXPECT_EQ(console.Text(kLampRepeat), "");
+    EXPECT_EQ(Text(kLampRepeat), "");
     EXPECT_FALSE(frame.toolBar.IsDown(kCmdRepeat));
     EXPECT_FALSE(frame.menu.IsChecked(kCmdRepeat));
     EXPECT_FALSE(frame.systemMenu.IsChecked(kCmdRepeat));

@@ -1,8 +1,6 @@
 #pragma once
-// Recording stand-ins for what the frame, the console, the queue and the prompt
-// give the player: they keep the state the player set so tests can read it back.
+// Recording stand-ins for what the frame and the prompt give the player: they keep the state the player set so tests can read it back.
 
-#include "player/IConsoleWindow.h"
 #include "player/IMenuState.h"
 #include "player/IPlayerFrame.h"
 #include "player/IPositionSlider.h"
@@ -16,19 +14,6 @@
 #include <vector>
 
 namespace playertest {
-
-class RecordingConsole : public player::IConsoleWindow {
-public:
-    void SetConsoleText(int itemId, const char* text) override { texts[itemId] = text; }
-    void UpdateItemNow(int itemId) override { ++updates[itemId]; }
-    std::string Text(int itemId) const
-    {
-        const auto it = texts.find(itemId);
-        return it == texts.end() ? std::string() : it->second;
-    }
-    std::map<int, std::string> texts;
-    std::map<int, int> updates;
-};
 
 class RecordingMenu : public player::ISystemMenu {
 public:
