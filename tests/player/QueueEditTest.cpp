@@ -1,0 +1,251 @@
+// Queue edits that move the current song: remove, delete, clear, move, highlight.
+
+#include "player/PlayerFixture.h"
+
+using namespace player;
+
+namespace playertest {
+namespace {
+
+using QueueEditTest = PlayerFixture;
+
+TEST_F(QueueEditTest, RemovingTheCurrentSongStartsItsSuccessorAlsoWhenStopped)
+{
+    for (const bool stoppedFirst : {false, true}) {
+        SCOPED_TRACE(stoppedFirst ? "stopped" : "playing");
+        Restart();
+        AddSongs(4);
+        window->PlaySong(1);
+        if (stoppedFirst)
+            window->StopSong();
+        queue->SetSelIndex(1);
+        ASSERT_EQ(window->RemoveSelectedSong(), 0);
+        EXPECT_EQ(queue->GetCount(), 3);
+        EXPECT_EQ(window->currentSong, 1);
+        EXPECT_FALSE(window->IsStopped());
+        EXPECT_EQ(sim->openPath(), "c:\\music\\song3.mid");
+        EXPECT_EQ(SongNumber(), "002");
+        EXPECT_EQ(Text(resources::IDC_SONG_COUNT), "003");
+    }
+}
+
+TEST_F(QueueEditTest, RemovingTheCurrentLastSongFollowsTheLoopRule)
+{
+    AddSongs(3);
+    window->PlaySong(2);
+    queue->SetSelIndex(2);
+    window->RemoveSelectedSong();
+    EXPECT_TRUE(window->IsStopped());
+    EXPECT_EQ(window->currentSong, 1);
+
+    window->PlaySong(1);
+    Check(kOptContinuousLoop, true);
+    queue->SetSelIndex(1);
+    window->RemoveSelectedSong();
+    EXPECT_FALSE(window->IsStopped());
+    EXPECT_EQ(window->currentSong, 0);
+    EXPECT_EQ(sim->openPath(), "c:\\music\\song1.mid");
+}
+
+TEST_F(QueueEditTest, RemovingOtherSongsKeepsTheCurrentSong)
+{
+    struct Row {
+        const char* name;
+        int removed;
+        int expectCurrent;
+        int expectSelection;
+        const char* expectNumber;
+    };
+    const Row rows[] = {
+        {"above the current song", 0, 1, 0, "002"},
+        {"below the current song", 3, 2, 3, "003"},
+        {"the last line", 4, 2, 3, "003"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Restart();
+        AddSongs(5);
+        window->PlaySong(2);
+        queue->SetSelIndex(row.removed);
+        ASSERT_EQ(window->RemoveSelectedSong(), 0);
+        EXPECT_EQ(window->currentSong, row.expectCurrent);
+        EXPECT_EQ(queue->GetSelIndex(), row.expectSelection);
+        EXPECT_EQ(SongNumber(), row.expectNumber);
+        EXPECT_EQ(sim->openPath(), "c:\\music\\song3.mid");
+        EXPECT_FALSE(window->IsStopped());
+    }
+}
+
+TEST_F(QueueEditTest, RemovingTheLastRemainingSongClearsTheReadOuts)
+{
+    window->albumPath = "c:\\music\\rock.alb";
+    AddSongs(1, 65000);
+    window->PlaySong(0);
+    Tick();
+    queue->SetSelIndex(0);
+    ASSERT_EQ(window->RemoveSelectedSong(), 0);
+    EXPECT_TRUE(window->IsStopped());
+    EXPECT_FALSE(sim->IsOpen());
+    EXPECT_EQ(Time(), "");
+    EXPECT_EQ(Length(), "");
+    EXPECT_EQ(SongNumber(), "");
+    EXPECT_EQ(Text(resources::IDC_SONG_COUNT), "000");
+    EXPECT_EQ(frame.caption, "Rock");
+    EXPECT_EQ(frame.panes[kPaneSong], "");
+    EXPECT_EQ(window->currentSong, -1);
+}
+
+TEST_F(QueueEditTest, RemoveWithoutSelectionFails)
+{
+    AddSongs(2);
+    EXPECT_EQ(window->RemoveSelectedSong(), -1);
+    EXPECT_EQ(queue->GetCount(), 2);
+}
+
+TEST_F(QueueEditTest, DeleteAsksWhenConfirmOnDeleteIsChecked)
+{
+    struct Row {
+        const char* name;
+        bool confirm;
+        bool answerYes;
+        bool expectAsked;
+        bool expectDeleted;
+    };
+    const Row rows[] = {
+        {"no confirmation", false, false, false, true},
+        {"confirmed", true, true, true, true},
+        {"refused", true, false, true, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Restart();
+        prompt = ScriptedPrompt();
+        AddSongs(3);
+        Check(kOptConfirmOnDelete, row.confirm);
+        prompt.answerYes = row.answerYes;
+        window->PlaySong(1);
+        queue->SetSelIndex(1);
+        EXPECT_EQ(window->DeleteSelectedSongFile(), 0);
+        EXPECT_EQ(prompt.asked.size(), row.expectAsked ? 1u : 0u);
+        if (row.expectAsked) {
+            EXPECT_EQ(prompt.asked[0], kAskDeleteSongFile);
+        }
+        if (row.expectDeleted) {
+            EXPECT_EQ(prompt.deleted, (std::vector<std::string>{"c:\\music\\song2.mid"}));
+            EXPECT_EQ(queue->GetCount(), 2);
+            EXPECT_NE(sim->openPath(), "c:\\music\\song2.mid");
+        } else {
+            EXPECT_TRUE(prompt.deleted.empty());
+            EXPECT_EQ(queue->GetCount(), 3);
+        }
+    }
+}
+
+TEST_F(QueueEditTest, DeleteWithoutSelectionDoesNothing)
+{
+    AddSongs(1);
+    Check(kOptConfirmOnDelete, true);
+    EXPECT_EQ(window->DeleteSelectedSongFile(), 0);
+    EXPECT_TRUE(prompt.asked.empty());
+    EXPECT_TRUE(prompt.deleted.empty());
+}
+
+TEST_F(QueueEditTest, ClearStopsClosesAndForgetsTheCurrentSong)
+{
+    AddSongs(3);
+    window->PlaySong(1);
+    window->ClearAlbum();
+    EXPECT_TRUE(window->IsStopped());
+    EXPECT_FALSE(sim->IsOpen());
+    EXPECT_EQ(queue->GetCount(), 0);
+    EXPECT_EQ(window->currentSong, -1);
+    EXPECT_EQ(SongNumber(), "");
+    EXPECT_EQ(Text(resources::IDC_SONG_COUNT), "000");
+}
+
+TEST_F(QueueEditTest, MovesKeepTheCurrentIndexOnTheSameSong)
+{
+    struct Row {
+        const char* name;
+        int selected;
+        bool down;
+        bool shift;
+        int expectCurrent;
+    };
+    // Five songs, the current one is line 2.
+    const Row rows[] = {
+        {"current up", 2, false, false, 1},
+        {"current down", 2, true, false, 3},
+        {"current to the top with Shift", 2, false, true, 0},
+        {"current to the bottom with Shift", 2, true, true, 4},
+        {"a song from below to above", 3, false, true, 3},
+        {"a song from above to below", 0, true, true, 1},
+        {"a song passing onto the current place", 1, true, false, 1},
+        {"a song below moving further down", 3, true, false, 2},
+        {"a song above moving further up", 1, false, false, 2},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Restart();
+        AddSongs(5);
+        window->PlaySong(2);
+        const std::string current = queue->GetSongPath(2);
+        queue->SetSelIndex(row.selected);
+        const int result = row.down ? queue->MoveSongDown(row.shift) : queue->MoveSongUp(row.shift);
+        ASSERT_EQ(result, 0);
+        EXPECT_EQ(window->currentSong, row.expectCurrent);
+        EXPECT_EQ(queue->GetSongPath(window->currentSong), current);
+        EXPECT_EQ(SongNumber(), "003");  // a move does not refresh the number
+    }
+}
+
+TEST_F(QueueEditTest, AFailedMoveChangesNothing)
+{
+    AddSongs(3);
+    window->PlaySong(0);
+    queue->SetSelIndex(0);
+    EXPECT_EQ(queue->MoveSongUp(false), -1);
+    EXPECT_EQ(window->currentSong, 0);
+    queue->SetSelIndex(0);
+    EXPECT_EQ(queue->MoveSongUp(true), 0);  // onto itself
+    EXPECT_EQ(window->currentSong, 0);
+}
+
+TEST_F(QueueEditTest, SortKeepsTheCurrentSongThroughThePlayerInterface)
+{
+    for (const char* name : {"c:\\music\\x.mid", "c:\\music\\b.mid", "c:\\music\\a.mid"}) {
+        songs[name] = SimSong{5000, SongBehaviour::Plays, 0};
+        queue->AddSong(name);
+    }
+    window->PlaySong(0);
+    queue->SortAlbum();
+    EXPECT_EQ(window->currentSong, 2);
+    EXPECT_EQ(SongNumber(), "003");
+    window->NextSong();
+    EXPECT_TRUE(window->IsStopped());
+}
+
+TEST_F(QueueEditTest, SystemMenuCommandsReachThePlayer)
+{
+    AddSongs(3);
+    queue->SetSelIndex(0);
+    window->SystemMenuCommand(kCmdPlay);
+    EXPECT_FALSE(window->IsStopped());
+    window->SystemMenuCommand(kCmdPause);
+    EXPECT_TRUE(window->IsPaused());
+    window->SystemMenuCommand(kCmdRepeat);
+    EXPECT_TRUE(window->repeat);
+    window->SystemMenuCommand(kCmdCirculate);
+    EXPECT_EQ(window->currentSong, 1);
+    window->SystemMenuCommand(kCmdRemove);
+    EXPECT_EQ(queue->GetCount(), 2);
+    EXPECT_EQ(window->currentSong, 1);
+    queue->SetSelIndex(0);
+    window->SystemMenuCommand(kCmdDelete);
+    EXPECT_EQ(prompt.deleted.size(), 1u);
+    window->SystemMenuCommand(kCmdStop);  // not a system menu item
+    EXPECT_FALSE(window->IsStopped());
+}
+
+}  // namespace
+}  // namespace playertest
