@@ -51,6 +51,13 @@ constexpr int kBusyOpeningSong = 7793;
 constexpr int kBusySeeking = 7792;
 constexpr int kAskDeleteSongFile = 7796;
 
+// String-table texts the player shows.
+constexpr const char* kTextDeleteSongFile =
+    "Delete the currently selected song file from disk?\n\n"
+    "NOVICE WARNING: This will DELETE the song file\n"
+    "(i.e. you will no longer have the song on disk).\n\n"
+    "Use REMOVE to just remove the song from the queue.";
+
 // The console's one window timer.
 constexpr int kTickTimerId = 777;
 constexpr int kTickPeriodMs = 1000;

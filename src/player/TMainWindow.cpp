@@ -8,6 +8,7 @@
 #include "player/IToolBarButtons.h"
 #include "player/PlayerIds.h"
 #include "platform/mci/MciConstants.h"
+#include "platform/mci/MciNotifyEvent.h"
 
 #include <QCoreApplication>
 #include <QTimerEvent>
@@ -23,8 +24,8 @@ constexpr const char* kProgramCaption = "The Vantor";
 
 TMainWindow* TMainWindow::instance_ = nullptr;
 
-TMainWindow::TMainWindow(std::unique_ptr<IPlayerDevice> device, IUserPrompt& prompt, QWidget* parent)
-    : TConsoleDialog(parent), device_(std::move(device)), prompt_(prompt)
+TMainWindow::TMainWindow(QWidget* parent, std::string programDir, platform::MidiOutFactory openMidiOut)
+    : TConsoleDialog(parent), midiReset(*this, std::move(programDir), openMidiOut)
 {
     instance_ = this;
     std::srand(static_cast<unsigned>(std::time(nullptr)));
@@ -36,9 +37,9 @@ TMainWindow::~TMainWindow()
     // now, so only the device is touched here.
     if (setUp_) {
         tickTimer_.stop();
-        device_->Stop();
-        device_->Set(mci::MCI_SET_AUDIO | mci::MCI_SET_ON, mci::MCI_SET_AUDIO_ALL);
-        device_->Close();
+        device.Stop();
+        device.Set(mci::MCI_SET_AUDIO | mci::MCI_SET_ON, mci::MCI_SET_AUDIO_ALL);
+        device.Close();
     }
     if (instance_ == this)
         instance_ = nullptr;
@@ -47,8 +48,9 @@ TMainWindow::~TMainWindow()
 void TMainWindow::SetupWindow()
 {
     TConsoleDialog::SetupWindow();
-    device_->SetNotifyWindow(this);
-    device_->SetErrorCaption(kProgramCaption);
+    device.notifyWindow = this;
+    device.SetErrorCaption(kProgramCaption);
+    midiReset.SetOwner(this);
     if (frame_) {
         frameMenu = frame_->FrameMenu();
         if (ISystemMenu* menu = frame_->SystemMenu()) {
@@ -76,8 +78,17 @@ void TMainWindow::CleanupWindow()
     SetStopped(true);
     StopDevice();
     // Sound back on in case the song was muted.
-    device_->Set(mci::MCI_SET_AUDIO | mci::MCI_SET_ON, mci::MCI_SET_AUDIO_ALL);
-    device_->Close();
+    device.Set(mci::MCI_SET_AUDIO | mci::MCI_SET_ON, mci::MCI_SET_AUDIO_ALL);
+    device.Close();
+}
+
+bool TMainWindow::event(QEvent* event)
+{
+    if (event->type() == mci::MM_MCINOTIFY()) {
+        SongEnded(static_cast<mci::MciNotifyEvent*>(event)->code());
+        return true;
+    }
+    return TConsoleDialog::event(event);
 }
 
 void TMainWindow::timerEvent(QTimerEvent* event)
@@ -93,6 +104,12 @@ void TMainWindow::timerEvent(QTimerEvent* event)
 bool TMainWindow::IsChecked(int optionId) const
 {
     return frameMenu && frameMenu->IsChecked(optionId);
+}
+
+void TMainWindow::SetChecked(int commandId, bool checked)
+{
+    if (frameMenu)
+        frameMenu->SetChecked(commandId, checked);
 }
 
 void TMainWindow::SetConsoleText(int controlId, const char* text)
@@ -137,7 +154,7 @@ void TMainWindow::SetSliderPosition(int pos)
 
 std::uint32_t TMainWindow::DeviceLength()
 {
-    return device_->Status(mci::MCI_STATUS_ITEM, mci::MCI_STATUS_LENGTH, 0);
+    return device.Status(mci::MCI_STATUS_ITEM, mci::MCI_STATUS_LENGTH, 0);
 }
 
 void TMainWindow::BeginBusy(int textId)
@@ -169,16 +186,16 @@ void TMainWindow::StopTracking()
 void TMainWindow::StopDevice()
 {
     StopTracking();
-    device_->Stop();
+    device.Stop();
 }
 
 void TMainWindow::CloseSong()
 {
-    if (!device_->IsOpen())
+    if (!device.IsOpen())
         return;
     BeginBusy(kBusyClosingSong);
     StopDevice();
-    device_->Close();
+    device.Close();
     EndBusy();
 }
 
@@ -186,13 +203,12 @@ int TMainWindow::LoadSong(const std::string& path)
 {
     CloseSong();
     BeginBusy(kBusyOpeningSong);
-    if (resetSynth_)
-        resetSynth_();
+    midiReset.ResetSynth();
     // Lets the window repaint; commands and notifications may arrive here.
     QCoreApplication::processEvents();
     int result = -1;
-    if (device_->Open(path) == 0
-        && device_->Set(mci::MCI_SET_TIME_FORMAT, mci::MCI_FORMAT_MILLISECONDS) == 0) {
+    if (device.Open(path.c_str()) == 0
+        && device.Set(mci::MCI_SET_TIME_FORMAT, mci::MCI_FORMAT_MILLISECONDS) == 0) {
         songLength_ = DeviceLength();
         result = static_cast<int>(songLength_ / 1000);
     }
@@ -222,17 +238,16 @@ int TMainWindow::StartSong(int index)
     return seconds;
 }
 
-int TMainWindow::PlayRange(std::int32_t from, std::int32_t to)
+int TMainWindow::PlayRange(std::int64_t from, std::int64_t to)
 {
-    if (!device_->IsOpen())
+    if (!device.IsOpen())
         return -1;
-    if (from != -1
-        && static_cast<std::uint32_t>(from)
-               == device_->Status(mci::MCI_STATUS_ITEM, mci::MCI_STATUS_POSITION, 0))
+    if (from != -1 && from == device.Status(mci::MCI_STATUS_ITEM, mci::MCI_STATUS_POSITION, 0))
         from = -1;
+    // Unsigned as the command's parameter: the "to the end" value is never below the length.
     if (static_cast<std::uint32_t>(to) >= DeviceLength())
         to = -2;
-    if (device_->Play(from, to) != 0)
+    if (device.Play(from, to) != 0)
         return -1;
     SetStopped(false);
     SetPaused(false);
@@ -303,7 +318,7 @@ void TMainWindow::PauseSong()
         return;
     StopTracking();
     SetPaused(true);
-    device_->Pause();
+    device.Pause();
 }
 
 void TMainWindow::ResumeSong()

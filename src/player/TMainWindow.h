@@ -2,19 +2,19 @@
 // The console window and the player: plays the queue's songs one at a time
 // through its single device, follows the play position once a second and moves
 // on at the end of each song. Its state shows on the console, the tool bar and the
-// menus, which it reaches through the small interfaces the frame implements.
+// menus; the frame's parts are reached through the small interfaces it implements.
 
 #include "album/IOptionState.h"
 #include "album/IQueuePlayer.h"
 #include "controls/console/TConsoleDialog.h"
+#include "media/CheckMarks.h"
+#include "media/CompoundDevice.h"
+#include "media/MidiReset.h"
 #include "player/IConsoleWindow.h"
-#include "player/IPlayerDevice.h"
 
 #include <QBasicTimer>
 
 #include <cstdint>
-#include <functional>
-#include <memory>
 #include <string>
 
 class TQueueList;
@@ -24,16 +24,20 @@ namespace player {
 class IMenuState;
 class IPlayerFrame;
 class IPositionSlider;
-class IUserPrompt;
+class ISongFiles;
 
 class TMainWindow : public TConsoleDialog,
                     public IConsoleWindow,
                     public ::IQueuePlayer,
-                    public ::IOptionState {
+                    public ::IOptionState,
+                    public ::CheckMarks {
 public:
+    // programDir: the program's directory as a drive path (for the custom reset);
+    // openMidiOut: the output the synthesizer resets go to.
     // The frame, the queue and the position slider are set by the frame when it
     // builds them, before Create() runs the set-up.
-    TMainWindow(std::unique_ptr<IPlayerDevice> device, IUserPrompt& prompt, QWidget* parent = nullptr);
+    explicit TMainWindow(QWidget* parent = nullptr, std::string programDir = std::string(),
+                         platform::MidiOutFactory openMidiOut = &platform::CreateMidiMapperOut);
     ~TMainWindow() override;
     TMainWindow(const TMainWindow&) = delete;
     TMainWindow& operator=(const TMainWindow&) = delete;
@@ -44,8 +48,7 @@ public:
     void SetFrame(IPlayerFrame* frame) { frame_ = frame; }
     void SetPositionSlider(IPositionSlider* slider) { positionSlider = slider; }
     void SetQueue(TQueueList* list) { queue = list; }
-    // The MIDI auto reset run before each song is opened.
-    void SetSynthReset(std::function<void()> reset) { resetSynth_ = std::move(reset); }
+    void SetSongFiles(ISongFiles* files) { songFiles_ = files; }
 
     // Window clean-up, called by the frame while it still exists: play stops for
     // good. A window destroyed without it still stops and closes its device.
@@ -61,7 +64,8 @@ public:
     int StartSong(int index);
     int LoadSong(const std::string& path);
     void CloseSong();
-    int PlayRange(std::int32_t from, std::int32_t to);
+    // from = -1: from the current position; to = -2: to the end.
+    int PlayRange(std::int64_t from, std::int64_t to);
     void NextSong();
     void StopSong();
     void TogglePause();
@@ -95,10 +99,11 @@ public:
     void ClearSongDisplay();
     void SetIconProgress(int percent);
 
-    // The queue's view of the player and the options.
+    // The queue's view of the player, the options and the reset's check marks.
     int CurrentSong() const override { return currentSong; }
     void SetCurrentSong(int index) override { currentSong = index; }
     bool IsChecked(int optionId) const override;
+    void SetChecked(int commandId, bool checked) override;
 
     bool IsStopped() const { return stopped_; }
     bool IsPaused() const { return paused_; }
@@ -108,6 +113,8 @@ public:
     bool TickTimerActive() const { return tickTimer_.isActive(); }
 
     // Members shared with the album, settings and frame code.
+    CompoundDevice device;
+    MidiReset midiReset;
     TQueueList* queue = nullptr;
     int currentSong = -1;
     std::string albumPath;  // empty: no album file
@@ -116,32 +123,30 @@ public:
     int iconProgress = 0;
     IPositionSlider* positionSlider = nullptr;
     IMenuState* frameMenu = nullptr;
-    IPlayerDevice& device() { return *device_; }
 
 protected:
     // The set-up after the console's own, in the order the program relies on.
     void SetupWindow() override;
+    bool event(QEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
 
 private:
     void SetItemText(int itemId, const std::string& text);
+    void ShowSongNumber(int number);
     void SetLamp(int lampId, bool on);
     void SetButtonDown(int commandId, bool down);
     void SetSliderPosition(int pos);
     void ShowTimeAt(std::uint32_t target);
+    void ShowThumbTime(int pos);
     std::uint32_t TargetOfSliderPos(int pos) const;
     std::uint32_t DeviceLength();
-    void ShowSongNumber(int number);
     void BeginBusy(int textId);
     void EndBusy();
-    void ShowThumbTime(int pos);
 
     static TMainWindow* instance_;
 
-    std::unique_ptr<IPlayerDevice> device_;
-    IUserPrompt& prompt_;
     IPlayerFrame* frame_ = nullptr;
-    std::function<void()> resetSynth_;
+    ISongFiles* songFiles_ = nullptr;
     QBasicTimer tickTimer_;
     bool setUp_ = false;
 

@@ -2,7 +2,8 @@
 
 #include "album/TQueueList.h"
 #include "player/IMenuState.h"
-#include "player/IUserPrompt.h"
+#include "player/ISongFiles.h"
+#include "platform/ui/MessageBox.h"
 #include "player/PlayerIds.h"
 #include "player/TMainWindow.h"
 
@@ -18,7 +19,7 @@ int TMainWindow::RemoveSelectedSong()
     if (count == 0) {
         SetStopped(true);
         StopDevice();
-        device_->Close();
+        device.Close();
         ClearSongDisplay();
         // The read-outs are empty, so no song is current any more.
         currentSong = -1;
@@ -43,18 +44,24 @@ int TMainWindow::DeleteSelectedSongFile()
         return 0;
     // The queue's text buffer is shared and overwritten by the removal.
     const std::string path = selected;
-    if (IsChecked(kOptConfirmOnDelete) && !prompt_.AskYesNo(kAskDeleteSongFile))
-        return 0;
+    if (IsChecked(kOptConfirmOnDelete)) {
+        using namespace platform;
+        MessageBeep(MB_ICONQUESTION);
+        if (MessageBox(this, QString::fromLatin1(kTextDeleteSongFile), QStringLiteral("The Vantor"),
+                       MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2)
+            != IDYES)
+            return 0;
+    }
     if (RemoveSelectedSong() != 0)
         return -1;
-    return prompt_.DeleteSongFile(path) ? 0 : -1;
+    return songFiles_ && songFiles_->DeleteSongFile(path) ? 0 : -1;
 }
 
 void TMainWindow::ClearAlbum()
 {
     SetStopped(true);
     StopDevice();
-    device_->Close();
+    device.Close();
     if (queue)
         queue->ClearSongs();
     ClearSongDisplay();

@@ -35,7 +35,7 @@ void TMainWindow::ShowThumbTime(int pos)
 
 int TMainWindow::SeekToPosition(int pos)
 {
-    if (!device_->IsOpen() && PlaySelected() != 0)
+    if (!device.IsOpen() && PlaySelected() != 0)
         return -1;
     const std::uint32_t target = TargetOfSliderPos(pos);
     StopTracking();
@@ -43,7 +43,7 @@ int TMainWindow::SeekToPosition(int pos)
     ShowTimeAt(target);
     BeginBusy(kBusySeeking);
     int result = -1;
-    if (device_->Seek(static_cast<std::int32_t>(target)) == 0)
+    if (device.Seek(target) == 0)
         result = PlayRange(-1, -2);
     EndBusy();
     return result;

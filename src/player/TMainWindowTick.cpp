@@ -38,11 +38,11 @@ void TMainWindow::OnTick()
     if (tickBusy_)
         return;
     tickBusy_ = true;
-    if (!tracking_ || !device_->IsOpen()) {
+    if (!tracking_ || !device.IsOpen()) {
         tickBusy_ = false;
         return;
     }
-    const std::uint32_t pos = device_->Status(mci::MCI_STATUS_ITEM, mci::MCI_STATUS_POSITION, 0);
+    const std::uint32_t pos = device.Status(mci::MCI_STATUS_ITEM, mci::MCI_STATUS_POSITION, 0);
     // Unsigned: a position that went back counts as a large step.
     if (pos - lastShownPosition_ > kDisplayStepMs) {
         if (songLength_ != 0)

@@ -1,28 +1,43 @@
 #pragma once
-// A console window wired to the simulated device and the recording surfaces,
-// with a queue of songs and a virtual clock the test drives tick by tick.
+// A console window wired to the simulated media command layer (virtual clock)
+// and the recording frame surfaces, with a queue of songs the test fills.
 
 #include "album/TQueueList.h"
+#include "platform/mci/MciNotifyEvent.h"
 #include "player/PlayerIds.h"
 #include "player/RecordingSurfaces.h"
-#include "player/SimSongDevice.h"
 #include "player/TMainWindow.h"
+#include "support/RecordingMidiOut.h"
+#include "support/ScriptedMessageBoxes.h"
+#include "support/SimulatedMci.h"
 
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace playertest {
+
+// Records the notification codes that reach the window.
+class NotificationLog : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == mci::MM_MCINOTIFY())
+            codes.push_back(static_cast<mci::MciNotifyEvent*>(event)->code());
+        return false;
+    }
+    std::vector<std::uint32_t> codes;
+};
 
 class PlayerFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        auto owned = std::make_unique<SimSongDevice>(songs);
-        sim = owned.get();
-        window = std::make_unique<player::TMainWindow>(std::move(owned), prompt);
+        window = std::make_unique<player::TMainWindow>(nullptr, "c:\\vantor", &RecordingMidiOut::create);
         queue = std::make_unique<TQueueList>();
         queue->SetConsole(window.get());
         queue->SetOptions(window.get());
@@ -31,6 +46,8 @@ protected:
         window->SetQueue(queue.get());
         window->SetFrame(&frame);
         window->SetPositionSlider(&slider);
+        window->SetSongFiles(&files);
+        window->installEventFilter(&notifications);
         ASSERT_EQ(window->Create(), 0);
         std::srand(1);
     }
@@ -44,43 +61,61 @@ protected:
     }
 
     // Adds songs named song1.mid, song2.mid, ... to the queue.
-    void AddSongs(int count, std::uint32_t lengthMs = 5000,
-                  SongBehaviour behaviour = SongBehaviour::Plays)
+    void AddSongs(int count, std::uint32_t lengthMs = 5000, SimBehaviour behaviour = SimBehaviour::Plays)
     {
         for (int i = 0; i < count; ++i)
             AddSong(lengthMs, behaviour);
     }
 
-    std::string AddSong(std::uint32_t lengthMs, SongBehaviour behaviour = SongBehaviour::Plays,
-                        std::uint32_t stallAtMs = 0)
+    std::string AddSong(std::uint32_t lengthMs, SimBehaviour behaviour = SimBehaviour::Plays,
+                        std::uint32_t atMs = 0)
     {
         const std::string path = "c:\\music\\song" + std::to_string(++songsMade_) + ".mid";
-        songs[path] = SimSong{lengthMs, behaviour, stallAtMs};
+        sim.addSong(path, lengthMs, behaviour, atMs);
         EXPECT_GE(queue->AddSong(path.c_str()), 0);
         return path;
     }
 
-    // Empties the queue and forgets the songs, for the next row of a table.
+    // Empties the queue and forgets what was sent, for the next row of a table.
     void Restart()
     {
         window->ClearAlbum();
-        songs.clear();
+        Deliver();
+        sim.clearSent();
+        notifications.codes.clear();
         songsMade_ = 0;
     }
 
-    // Delivers the notifications the device has posted.
+    // Delivers the notifications the layer has posted.
     static void Deliver() { QCoreApplication::sendPostedEvents(); }
 
-    // One second of virtual time: the song advances, its notification (if any)
-    // arrives, then the timer ticks.
+    // Virtual time passes: the song advances, its notification (if any) arrives,
+    // then the timer ticks.
     void Tick(std::uint32_t ms = 1000)
     {
-        sim->Advance(ms);
+        sim.advance(ms);
         Deliver();
         window->OnTick();
     }
 
-    void Check(int option, bool on) { on ? (void)frame.menu.checked.insert(option) : (void)frame.menu.checked.erase(option); }
+    void Check(int option, bool on)
+    {
+        on ? (void)frame.menu.checked.insert(option) : (void)frame.menu.checked.erase(option);
+    }
+
+    // The commands the device sent since the last ClearCommands, status queries left out:
+    // "open PATH", "set timeformat N", "play FROM TO" (-1: current, -2: end), "seek TO",
+    // "stop", "pause", "close", "set audio on|off".
+    std::vector<std::string> Commands() const;
+    void ClearCommands() { sim.clearSent(); }
+
+    std::string OpenPath() const
+    {
+        const char* element = window->device.ElementName();
+        return element ? element : "";
+    }
+    std::uint32_t Position() const { return sim.positionOf(OpenPath()); }
+    bool DevicePlaying() const { return sim.isPlaying(OpenPath()); }
 
     // What a console control shows.
     std::string Text(int controlId) const { return window->GetDlgItemText(controlId).toStdString(); }
@@ -88,12 +123,13 @@ protected:
     std::string Length() const { return Text(player::kItemLength); }
     std::string SongNumber() const { return Text(player::kItemSongNumber); }
 
-    std::map<std::string, SimSong> songs;
-    SimSongDevice* sim = nullptr;
-    std::unique_ptr<TQueueList> queue;
-    ScriptedPrompt prompt;
+    SimulatedMci sim;
+    ScriptedMessageBoxes boxes;
+    NotificationLog notifications;
     RecordingFrame frame;
     RecordingSlider slider;
+    RecordingSongFiles files;
+    std::unique_ptr<TQueueList> queue;
     std::unique_ptr<player::TMainWindow> window;
 
 private:

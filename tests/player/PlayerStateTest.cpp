@@ -53,7 +53,7 @@ protected:
 
 struct Env {
     TMainWindow& window;
-    std::map<std::string, SimSong>& songs;
+    SimulatedMci& sim;
     TQueueList& queue;
 };
 
@@ -88,7 +88,7 @@ TEST_F(PlayerStateTest, EveryTransitionOfTheTable)
         {"stop while paused", State::Paused, [](Env& e) { e.window.StopSong(); }, State::Stopped},
         {"failed start while playing", State::Playing,
          [](Env& e) {
-             e.songs[e.queue.GetSongPath(1)].behaviour = SongBehaviour::FailsOpen;
+             e.sim.song(e.queue.GetSongPath(1))->behaviour = SimBehaviour::FailsToOpen;
              e.window.PlaySong(1);
          },
          State::Stopped},
@@ -103,12 +103,11 @@ TEST_F(PlayerStateTest, EveryTransitionOfTheTable)
     for (const auto& row : table) {
         SCOPED_TRACE(row.name);
         TearDown();
-        songs.clear();
         frame = RecordingFrame();
         SetUp();
         AddSongs(3);
         Reach(row.from);
-        Env env{*window, songs, *queue};
+        Env env{*window, sim, *queue};
         row.event(env);
         EXPECT_EQ(Observed(), row.to);
         ExpectShown(row.to);
@@ -122,12 +121,12 @@ TEST_F(PlayerStateTest, ResumeSendsANewPlayFromThePausedPosition)
     Tick();
     Tick();
     window->TogglePause();
-    EXPECT_EQ(sim->commands.back(), "pause");
-    sim->commands.clear();
+    EXPECT_EQ(Commands().back(), "pause");
+    ClearCommands();
     window->TogglePause();
-    ASSERT_EQ(sim->commands.size(), 1u);
-    EXPECT_EQ(sim->commands[0], "play -1 -2");
-    EXPECT_EQ(sim->position(), 2000u);
+    ASSERT_EQ(Commands().size(), 1u);
+    EXPECT_EQ(Commands()[0], "play -1 -2");
+    EXPECT_EQ(Position(), 2000u);
     ExpectShown(State::Playing);
 }
 
@@ -155,16 +154,16 @@ TEST_F(PlayerStateTest, StopKeepsTheDeviceOpenAndPlayStartsTheSelectedSongAfresh
     Tick();
     Tick();
     window->StopSong();
-    EXPECT_TRUE(sim->IsOpen());
+    EXPECT_TRUE(window->device.IsOpen());
     EXPECT_EQ(Time(), "00:08");  // remaining: the whole song again
     EXPECT_EQ(slider.position, 0);
-    sim->commands.clear();
+    ClearCommands();
     window->PlaySelected();
-    EXPECT_EQ(sim->commands.front(), "stop");
-    EXPECT_EQ(sim->commands[1], "close");
-    EXPECT_EQ(sim->commands[2], "open c:\\music\\song1.mid");
-    EXPECT_EQ(sim->commands.back(), "play -1 -2");
-    EXPECT_EQ(sim->position(), 0u);
+    EXPECT_EQ(Commands().front(), "stop");
+    EXPECT_EQ(Commands()[1], "close");
+    EXPECT_EQ(Commands()[2], "open c:\\music\\song1.mid");
+    EXPECT_EQ(Commands().back(), "play -1 -2");
+    EXPECT_EQ(Position(), 0u);
 }
 
 }  // namespace

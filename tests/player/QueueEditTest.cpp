@@ -23,7 +23,7 @@ TEST_F(QueueEditTest, RemovingTheCurrentSongStartsItsSuccessorAlsoWhenStopped)
         EXPECT_EQ(queue->GetCount(), 3);
         EXPECT_EQ(window->currentSong, 1);
         EXPECT_FALSE(window->IsStopped());
-        EXPECT_EQ(sim->openPath(), "c:\\music\\song3.mid");
+        EXPECT_EQ(OpenPath(), "c:\\music\\song3.mid");
         EXPECT_EQ(SongNumber(), "002");
         EXPECT_EQ(Text(resources::IDC_SONG_COUNT), "003");
     }
@@ -44,7 +44,7 @@ TEST_F(QueueEditTest, RemovingTheCurrentLastSongFollowsTheLoopRule)
     window->RemoveSelectedSong();
     EXPECT_FALSE(window->IsStopped());
     EXPECT_EQ(window->currentSong, 0);
-    EXPECT_EQ(sim->openPath(), "c:\\music\\song1.mid");
+    EXPECT_EQ(OpenPath(), "c:\\music\\song1.mid");
 }
 
 TEST_F(QueueEditTest, RemovingOtherSongsKeepsTheCurrentSong)
@@ -71,7 +71,7 @@ TEST_F(QueueEditTest, RemovingOtherSongsKeepsTheCurrentSong)
         EXPECT_EQ(window->currentSong, row.expectCurrent);
         EXPECT_EQ(queue->GetSelIndex(), row.expectSelection);
         EXPECT_EQ(SongNumber(), row.expectNumber);
-        EXPECT_EQ(sim->openPath(), "c:\\music\\song3.mid");
+        EXPECT_EQ(OpenPath(), "c:\\music\\song3.mid");
         EXPECT_FALSE(window->IsStopped());
     }
 }
@@ -85,7 +85,7 @@ TEST_F(QueueEditTest, RemovingTheLastRemainingSongClearsTheReadOuts)
     queue->SetSelIndex(0);
     ASSERT_EQ(window->RemoveSelectedSong(), 0);
     EXPECT_TRUE(window->IsStopped());
-    EXPECT_FALSE(sim->IsOpen());
+    EXPECT_FALSE(window->device.IsOpen());
     EXPECT_EQ(Time(), "");
     EXPECT_EQ(Length(), "");
     EXPECT_EQ(SongNumber(), "");
@@ -119,23 +119,31 @@ TEST_F(QueueEditTest, DeleteAsksWhenConfirmOnDeleteIsChecked)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         Restart();
-        prompt = ScriptedPrompt();
+        boxes.clear();
+        files.deleted.clear();
         AddSongs(3);
         Check(kOptConfirmOnDelete, row.confirm);
-        prompt.answerYes = row.answerYes;
+        if (row.confirm)
+            boxes.answer(row.answerYes ? platform::IDYES : platform::IDNO);
         window->PlaySong(1);
         queue->SetSelIndex(1);
         EXPECT_EQ(window->DeleteSelectedSongFile(), 0);
-        EXPECT_EQ(prompt.asked.size(), row.expectAsked ? 1u : 0u);
+        ASSERT_EQ(boxes.boxes().size(), row.expectAsked ? 1u : 0u);
         if (row.expectAsked) {
-            EXPECT_EQ(prompt.asked[0], kAskDeleteSongFile);
+            const auto& box = boxes.boxes()[0];
+            EXPECT_EQ(box.caption, "The Vantor");
+            EXPECT_EQ(box.style, platform::MB_YESNO | platform::MB_ICONQUESTION | platform::MB_DEFBUTTON2);
+            EXPECT_TRUE(box.text.startsWith("Delete the currently selected song file from disk?\n\nNOVICE"));
+            EXPECT_TRUE(box.text.endsWith("\n\nUse REMOVE to just remove the song from the queue."));
+            EXPECT_EQ(boxes.order(), (std::vector<char>{'B', 'M'}));
+            EXPECT_EQ(boxes.beeps(), (std::vector<std::uint32_t>{platform::MB_ICONQUESTION}));
         }
         if (row.expectDeleted) {
-            EXPECT_EQ(prompt.deleted, (std::vector<std::string>{"c:\\music\\song2.mid"}));
+            EXPECT_EQ(files.deleted, (std::vector<std::string>{"c:\\music\\song2.mid"}));
             EXPECT_EQ(queue->GetCount(), 2);
-            EXPECT_NE(sim->openPath(), "c:\\music\\song2.mid");
+            EXPECT_NE(OpenPath(), "c:\\music\\song2.mid");
         } else {
-            EXPECT_TRUE(prompt.deleted.empty());
+            EXPECT_TRUE(files.deleted.empty());
             EXPECT_EQ(queue->GetCount(), 3);
         }
     }
@@ -146,8 +154,8 @@ TEST_F(QueueEditTest, DeleteWithoutSelectionDoesNothing)
     AddSongs(1);
     Check(kOptConfirmOnDelete, true);
     EXPECT_EQ(window->DeleteSelectedSongFile(), 0);
-    EXPECT_TRUE(prompt.asked.empty());
-    EXPECT_TRUE(prompt.deleted.empty());
+    EXPECT_TRUE(boxes.boxes().empty());
+    EXPECT_TRUE(files.deleted.empty());
 }
 
 TEST_F(QueueEditTest, ClearStopsClosesAndForgetsTheCurrentSong)
@@ -156,7 +164,7 @@ TEST_F(QueueEditTest, ClearStopsClosesAndForgetsTheCurrentSong)
     window->PlaySong(1);
     window->ClearAlbum();
     EXPECT_TRUE(window->IsStopped());
-    EXPECT_FALSE(sim->IsOpen());
+    EXPECT_FALSE(window->device.IsOpen());
     EXPECT_EQ(queue->GetCount(), 0);
     EXPECT_EQ(window->currentSong, -1);
     EXPECT_EQ(SongNumber(), "");
@@ -214,7 +222,7 @@ TEST_F(QueueEditTest, AFailedMoveChangesNothing)
 TEST_F(QueueEditTest, SortKeepsTheCurrentSongThroughThePlayerInterface)
 {
     for (const char* name : {"c:\\music\\x.mid", "c:\\music\\b.mid", "c:\\music\\a.mid"}) {
-        songs[name] = SimSong{5000, SongBehaviour::Plays, 0};
+        sim.addSong(name, 5000);
         queue->AddSong(name);
     }
     window->PlaySong(0);
@@ -242,7 +250,7 @@ TEST_F(QueueEditTest, SystemMenuCommandsReachThePlayer)
     EXPECT_EQ(window->currentSong, 1);
     queue->SetSelIndex(0);
     window->SystemMenuCommand(kCmdDelete);
-    EXPECT_EQ(prompt.deleted.size(), 1u);
+    EXPECT_EQ(files.deleted.size(), 1u);
     window->SystemMenuCommand(kCmdStop);  // not a system menu item
     EXPECT_FALSE(window->IsStopped());
 }

@@ -1,11 +1,11 @@
 #pragma once
-// Recording stand-ins for what the frame and the prompt give the player: they keep the state the player set so tests can read it back.
+// Recording stand-ins for what the frame and the disk give the player: they keep the state the player set so tests can read it back.
 
 #include "player/IMenuState.h"
 #include "player/IPlayerFrame.h"
 #include "player/IPositionSlider.h"
 #include "player/IToolBarButtons.h"
-#include "player/IUserPrompt.h"
+#include "player/ISongFiles.h"
 
 #include <algorithm>
 #include <map>
@@ -77,20 +77,14 @@ public:
     bool enabled = true;
 };
 
-class ScriptedPrompt : public player::IUserPrompt {
+// Song files that are "deleted" by being recorded.
+class RecordingSongFiles : public player::ISongFiles {
 public:
-    bool AskYesNo(int id) override
-    {
-        asked.push_back(id);
-        return answerYes;
-    }
     bool DeleteSongFile(const std::string& path) override
     {
         deleted.push_back(path);
         return true;
     }
-    bool answerYes = false;
-    std::vector<int> asked;
     std::vector<std::string> deleted;
 };
 

@@ -17,9 +17,9 @@ TEST_F(SeekTest, SeekMovesThePositionShowsTheTimeAndPlaysOn)
     AddSongs(1, 200000);
     window->PlaySong(0);
     Tick();
-    sim->commands.clear();
+    ClearCommands();
     ASSERT_EQ(window->SeekToPosition(2500), 0);
-    EXPECT_EQ(sim->commands, (std::vector<std::string>{"seek 50000", "play -1 -2"}));
+    EXPECT_EQ(Commands(), (std::vector<std::string>{"seek 50000", "play -1 -2"}));
     EXPECT_EQ(slider.position, 2500);
     EXPECT_EQ(Time(), "02:30");
     EXPECT_EQ(frame.busy.back(), kBusySeeking);
@@ -46,10 +46,10 @@ TEST_F(SeekTest, SeekTargetsAreTruncatedAndKeptInsideTheSong)
         Restart();
         AddSongs(1, row.length);
         window->PlaySong(0);
-        sim->commands.clear();
+        ClearCommands();
         window->SeekToPosition(row.pos);
-        ASSERT_FALSE(sim->commands.empty());
-        EXPECT_EQ(sim->commands.front(), row.expectSeek);
+        ASSERT_FALSE(Commands().empty());
+        EXPECT_EQ(Commands().front(), row.expectSeek);
     }
 }
 
@@ -59,7 +59,7 @@ TEST_F(SeekTest, SeekWhileStoppedWithTheDeviceClosedStartsTheSelectedSongFirst)
     queue->SetSelIndex(1);
     ASSERT_EQ(window->SeekToPosition(5000), 0);
     EXPECT_EQ(window->currentSong, 1);
-    EXPECT_EQ(sim->position(), 50000u);
+    EXPECT_EQ(Position(), 50000u);
     EXPECT_FALSE(window->IsStopped());
 
     window->ClearAlbum();
@@ -76,7 +76,7 @@ TEST_F(SeekTest, SeekWhilePausedResumes)
     EXPECT_FALSE(window->IsPaused());
     EXPECT_EQ(Text(kLampPause), "");
     EXPECT_EQ(Text(kLampPlay), "PLAY");
-    EXPECT_TRUE(sim->playing());
+    EXPECT_TRUE(DevicePlaying());
 }
 
 TEST_F(SeekTest, SliderCodesSeekOrOnlyMoveTheReadOut)
@@ -95,12 +95,12 @@ TEST_F(SeekTest, SliderCodesSeekOrOnlyMoveTheReadOut)
         AddSongs(1, 100000);
         window->PlaySong(0);
         Tick();
-        sim->commands.clear();
+        ClearCommands();
         slider.position = 4000;
         window->SliderScrolled(row.code);
-        EXPECT_EQ(!sim->commands.empty(), row.seeks);
+        EXPECT_EQ(!Commands().empty(), row.seeks);
         if (row.seeks) {
-            EXPECT_EQ(sim->commands.front(), "seek 40000");
+            EXPECT_EQ(Commands().front(), "seek 40000");
             EXPECT_TRUE(window->IsTracking());
         }
     }
@@ -121,13 +121,13 @@ TEST_F(SeekTest, ThumbTrackingShowsTheThumbTimeAtOnceAndStopsTheTimer)
     EXPECT_EQ(Time(), "01:00");
     EXPECT_GT(time->DrawCount(), drawn);  // painted without waiting for the event loop
     EXPECT_FALSE(window->IsTracking());
-    EXPECT_EQ(sim->position(), 1000u);
+    EXPECT_EQ(Position(), 1000u);
     for (int i = 0; i < 3; ++i)
         Tick();
     EXPECT_EQ(slider.position, 6000);  // the timer leaves the dragged thumb alone
     EXPECT_EQ(Time(), "01:00");
     window->SliderScrolled(SB_THUMBPOSITION);
-    EXPECT_EQ(sim->position(), 60000u);
+    EXPECT_EQ(Position(), 60000u);
     EXPECT_TRUE(window->IsTracking());
 }
 
@@ -137,21 +137,21 @@ TEST_F(SeekTest, FastWindRepeatsMoveTheDisplayAndTheReleaseSeeks)
     window->PlaySong(0);
     Tick(20000);
     ASSERT_EQ(slider.position, 2000);
-    sim->commands.clear();
+    ClearCommands();
     for (int i = 0; i < 5; ++i)
         window->FastWind(kCmdForwardRepeat);
     EXPECT_EQ(window->PendingFastWind(), 2500);
     EXPECT_EQ(slider.position, 2500);
     EXPECT_EQ(Time(), "01:15");
-    EXPECT_TRUE(sim->commands.empty());  // the song plays on meanwhile
-    sim->Advance(3000);
+    EXPECT_TRUE(Commands().empty());  // the song plays on meanwhile
+    sim.advance(3000);
     window->OnTick();
     EXPECT_EQ(slider.position, 2500);
     window->FastWind(kCmdRewindRepeat);
     EXPECT_EQ(slider.position, 2400);
     window->FastWind(kCmdForwardRelease);
     EXPECT_EQ(window->PendingFastWind(), -1);
-    EXPECT_EQ(sim->commands.front(), "seek 24000");
+    EXPECT_EQ(Commands().front(), "seek 24000");
     EXPECT_TRUE(window->IsTracking());
 }
 
@@ -164,7 +164,7 @@ TEST_F(SeekTest, FastWindStopsAtTheEndsOfTheSlider)
         window->FastWind(kCmdRewindRepeat);
     EXPECT_EQ(window->PendingFastWind(), 0);
     window->FastWind(kCmdRewindRelease);
-    EXPECT_EQ(sim->position(), 0u);
+    EXPECT_EQ(Position(), 0u);
     slider.position = 9950;
     window->FastWind(kCmdForwardRepeat);
     EXPECT_EQ(window->PendingFastWind(), 10000);
@@ -176,10 +176,10 @@ TEST_F(SeekTest, AReleaseWithoutRepeatDoesNotSeek)
 {
     AddSongs(1, 100000);
     window->PlaySong(0);
-    sim->commands.clear();
+    ClearCommands();
     window->FastWind(kCmdForwardRelease);
     window->FastWind(kCmdRewindRelease);
-    EXPECT_TRUE(sim->commands.empty());
+    EXPECT_TRUE(Commands().empty());
 }
 
 TEST_F(SeekTest, FastWindIsIgnoredWhileStopped)
@@ -189,10 +189,10 @@ TEST_F(SeekTest, FastWindIsIgnoredWhileStopped)
     Tick();
     window->FastWind(kCmdForwardRepeat);
     window->StopSong();
-    sim->commands.clear();
+    ClearCommands();
     window->FastWind(kCmdForwardRepeat);
     window->FastWind(kCmdForwardRelease);
-    EXPECT_TRUE(sim->commands.empty());
+    EXPECT_TRUE(Commands().empty());
     EXPECT_EQ(window->PendingFastWind(), -1);
     EXPECT_EQ(slider.position, 0);
 }

@@ -3,6 +3,7 @@
 #include "player/PlayerFixture.h"
 
 #include "platform/mci/MciConstants.h"
+#include "support/RecordingMci.h"
 
 #include <set>
 
@@ -27,7 +28,7 @@ TEST_F(SequencingTest, StartingASongSelectsItAndFillsTheReadOuts)
     EXPECT_EQ(frame.depth, 0);
     const std::vector<std::string> expected = {"open c:\\music\\song2.mid", "set timeformat 0",
                                                "play -1 -2"};
-    EXPECT_EQ(sim->commands, expected);
+    EXPECT_EQ(Commands(), expected);
 
     Check(kOptElapsedTime, true);
     ASSERT_EQ(window->PlaySong(0), 0);
@@ -43,7 +44,7 @@ TEST_F(SequencingTest, RefusedIndexesStartNothing)
     EXPECT_EQ(window->PlaySong(-1), -1);
     EXPECT_EQ(window->StartSong(-1), -1);
     EXPECT_EQ(window->PlaySelected(), -1);  // nothing selected yet
-    EXPECT_TRUE(sim->commands.empty());
+    EXPECT_TRUE(Commands().empty());
     EXPECT_EQ(window->currentSong, -1);
 }
 
@@ -58,7 +59,7 @@ TEST_F(SequencingTest, EmptyQueueCommandsDoNothing)
     Check(kOptRandomOrder, false);
     window->NextSong();
     EXPECT_TRUE(window->IsStopped());
-    EXPECT_TRUE(sim->commands.empty());
+    EXPECT_TRUE(Commands().empty());
 }
 
 TEST_F(SequencingTest, EndOfAlbumStopsOrLoops)
@@ -79,7 +80,7 @@ TEST_F(SequencingTest, EndOfAlbumStopsOrLoops)
         EXPECT_EQ(window->IsStopped(), row.expectStopped);
         EXPECT_EQ(window->currentSong, row.expectCurrent);
         EXPECT_EQ(SongNumber(), row.expectCurrent == 0 ? "001" : "003");
-        EXPECT_EQ(sim->IsOpen(), true);
+        EXPECT_EQ(window->device.IsOpen(), true);
     }
 }
 
@@ -148,12 +149,11 @@ TEST_F(SequencingTest, ASongThatCannotStartStopsThePlayerAndStaysCurrent)
 {
     struct Row {
         const char* name;
-        SongBehaviour behaviour;
+        SimBehaviour behaviour;
         bool openAfter;
     };
-    for (const Row row : {Row{"open", SongBehaviour::FailsOpen, false},
-                          Row{"time format", SongBehaviour::FailsTimeFormat, true},
-                          Row{"play", SongBehaviour::FailsPlay, true}}) {
+    for (const Row row : {Row{"open", SimBehaviour::FailsToOpen, false},
+                          Row{"play", SimBehaviour::FailsToPlay, true}}) {
         SCOPED_TRACE(row.name);
         Restart();
         AddSongs(1, 3000);
@@ -167,21 +167,46 @@ TEST_F(SequencingTest, ASongThatCannotStartStopsThePlayerAndStaysCurrent)
         EXPECT_TRUE(window->IsStopped());
         EXPECT_EQ(window->currentSong, 1);
         EXPECT_EQ(SongNumber(), "002");
-        EXPECT_EQ(sim->IsOpen(), row.openAfter);
+        EXPECT_EQ(window->device.IsOpen(), row.openAfter);
         EXPECT_FALSE(frame.toolBar.IsDown(kCmdPlayButton));
-        for (const auto& c : sim->commands)
+        for (const auto& c : Commands())
             EXPECT_EQ(c.find("song3"), std::string::npos) << "the next song was tried";
         // Nothing moves on by itself afterwards.
         for (int i = 0; i < 15; ++i)
             Tick();
         EXPECT_EQ(window->currentSong, 1);
-        sim->commands.clear();
+        ClearCommands();
     }
+}
+
+TEST_F(SequencingTest, ATimeFormatTheDeviceRefusesStopsThePlayerWithoutAMessage)
+{
+    RecordingMci recording;
+    recording.setStatus(mci::MCI_STATUS_LENGTH, 4000);
+    recording.failNext(mci::MCI_SET, mci::MCIERR_BAD_TIME_FORMAT);
+    AddSongs(2);
+    EXPECT_EQ(window->PlaySong(0), -1);
+    EXPECT_TRUE(window->IsStopped());
+    EXPECT_EQ(window->currentSong, 0);
+    EXPECT_TRUE(recording.sentOf(mci::MCI_PLAY).empty());
+    EXPECT_TRUE(boxes.boxes().empty());
+    EXPECT_TRUE(window->device.IsOpen());  // closed before the next song
+    ASSERT_EQ(window->PlaySong(1), 0);
+    EXPECT_EQ(recording.sentOf(mci::MCI_CLOSE).size(), 1u);
+    window->device.Close();
+}
+
+TEST_F(SequencingTest, AnOpenFailureShowsTheDeviceErrorOnce)
+{
+    AddSong(3000, SimBehaviour::FailsToOpen);
+    EXPECT_EQ(window->PlaySong(0), -1);
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.boxes()[0].caption, "The Vantor");
 }
 
 TEST_F(SequencingTest, AnOpenFailureLeavesTheReadOutsEmptyButTheNumberShown)
 {
-    AddSong(3000, SongBehaviour::FailsOpen);
+    AddSong(3000, SimBehaviour::FailsToOpen);
     EXPECT_EQ(window->PlaySong(0), -1);
     EXPECT_EQ(SongNumber(), "001");
     EXPECT_EQ(Length(), "");

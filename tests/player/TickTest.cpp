@@ -4,6 +4,7 @@
 #include "player/PlayerFixture.h"
 
 #include "platform/mci/MciConstants.h"
+#include "support/RecordingMci.h"
 
 using namespace player;
 
@@ -60,7 +61,7 @@ TEST_F(TickTest, TicksDoNothingWhileNotTracking)
     Tick();
     window->TogglePause();
     const int shown = slider.position;
-    sim->SetPosition(7000);
+    sim.advance(6000);
     for (int i = 0; i < 20; ++i)
         window->OnTick();
     EXPECT_EQ(slider.position, shown);
@@ -68,17 +69,32 @@ TEST_F(TickTest, TicksDoNothingWhileNotTracking)
     EXPECT_EQ(window->currentSong, 0);
 }
 
-TEST_F(TickTest, RemainingTimeIsNeverNegative)
+TEST_F(TickTest, RemainingTimeReadsTheWholeSongAtTheStartAndZeroAtTheEnd)
 {
+    AddSongs(1, 10000, SimBehaviour::LosesNotification);
+    window->PlaySong(0);
+    EXPECT_EQ(Time(), "00:10");
+    Tick(9500);
+    EXPECT_EQ(Time(), "00:00");
+    Tick(500);
+    EXPECT_EQ(Time(), "00:00");
+    EXPECT_EQ(slider.position, 9500);
+}
+
+TEST_F(TickTest, APositionPastTheLengthShowsZeroNotAHugeNumber)
+{
+    // A device that reports more than its length: only a scripted one does.
+    RecordingMci recording;
+    recording.setStatus(mci::MCI_STATUS_LENGTH, 10000);
+    recording.setStatus(mci::MCI_STATUS_POSITION, 0);
     AddSongs(1, 10000);
     window->PlaySong(0);
-    sim->SetPosition(9500);
-    Tick(0);
-    EXPECT_EQ(Time(), "00:00");
-    sim->SetPosition(15000);  // a driver reporting past the end
+    recording.setStatus(mci::MCI_STATUS_POSITION, 15000);
     window->OnTick();
     EXPECT_EQ(Time(), "00:00");
     EXPECT_EQ(slider.position, 10000);
+    EXPECT_EQ(window->iconProgress, 151);
+    window->device.Close();
 }
 
 TEST_F(TickTest, MinutesAboveNinetyNineTakeThreeDigits)
@@ -96,15 +112,17 @@ TEST_F(TickTest, ASeekBackwardsIsShownOnTheNextTick)
     window->PlaySong(0);
     Tick(50000);
     EXPECT_EQ(slider.position, 5000);
-    sim->SetPosition(49500);  // back by less than a display step
-    Tick(0);
+    // Back by less than a display step, as the device reports it.
+    window->device.Seek(49500);
+    window->device.Play(-1, -2);
+    window->OnTick();
     EXPECT_EQ(slider.position, 4950);
     EXPECT_EQ(Time(), "00:50");
 }
 
 TEST_F(TickTest, ASongOfLengthZeroNeverMovesTheDisplayNorEnds)
 {
-    AddSong(0, SongBehaviour::LosesNotification);
+    AddSong(0, SimBehaviour::LosesNotification);
     AddSongs(1);
     window->PlaySong(0);
     Deliver();
@@ -119,7 +137,7 @@ TEST_F(TickTest, ASongOfLengthZeroNeverMovesTheDisplayNorEnds)
 
 TEST_F(TickTest, ALostNotificationIsMadeUpByTheFullLengthRule)
 {
-    AddSong(3000, SongBehaviour::LosesNotification);
+    AddSong(3000, SimBehaviour::LosesNotification);
     AddSongs(1);
     window->circulateIfStuck = false;
     window->PlaySong(0);
@@ -137,13 +155,13 @@ TEST_F(TickTest, StuckSongsAreLeftOnTheEleventhTickOnlyWithCirculateIfStuck)
     for (const bool circulate : {true, false}) {
         SCOPED_TRACE(circulate ? "on" : "off");
         Restart();
-        AddSong(60000, SongBehaviour::Stalls, 4000);
+        AddSong(60000, SimBehaviour::Stalls, 4000);
         AddSongs(1, 60000);
         window->circulateIfStuck = circulate;
         window->PlaySong(0);
         for (int i = 0; i < 4; ++i)
             Tick();
-        ASSERT_EQ(sim->position(), 4000u);
+        ASSERT_EQ(Position(), 4000u);
         for (int i = 1; i <= 10; ++i)
             Tick();
         EXPECT_EQ(window->currentSong, 0);
@@ -195,8 +213,8 @@ TEST_F(TickTest, NotificationsFromStopPauseSeekAndCloseAreIgnored)
     window->PlaySong(1);  // closes song 1 on the way
     window->StopSong();
     Deliver();
-    ASSERT_GE(sim->posted.size(), 4u);
-    for (const std::uint32_t code : sim->posted)
+    ASSERT_GE(notifications.codes.size(), 4u);
+    for (const std::uint32_t code : notifications.codes)
         EXPECT_NE(code, mci::MCI_NOTIFY_SUCCESSFUL);
     EXPECT_EQ(window->currentSong, 1);
     EXPECT_TRUE(window->IsStopped());
@@ -206,7 +224,7 @@ TEST_F(TickTest, NotificationsAreHandledAfterTheCommandReturns)
 {
     AddSongs(2, 1000);
     window->PlaySong(0);
-    sim->Advance(1000);
+    sim.advance(1000);
     EXPECT_EQ(window->currentSong, 0);
     Deliver();
     EXPECT_EQ(window->currentSong, 1);
@@ -216,11 +234,11 @@ TEST_F(TickTest, RepeatPlaysTheSameSongAgainAtItsEnd)
 {
     struct Row {
         const char* name;
-        SongBehaviour behaviour;
+        SimBehaviour behaviour;
         int ticks;
     };
-    for (const Row row : {Row{"notified end", SongBehaviour::Plays, 3},
-                          Row{"end found by the timer", SongBehaviour::LosesNotification, 4}}) {
+    for (const Row row : {Row{"notified end", SimBehaviour::Plays, 3},
+                          Row{"end found by the timer", SimBehaviour::LosesNotification, 4}}) {
         SCOPED_TRACE(row.name);
         Restart();
         AddSong(3000, row.behaviour);
@@ -229,16 +247,16 @@ TEST_F(TickTest, RepeatPlaysTheSameSongAgainAtItsEnd)
         if (!window->repeat)
             window->ToggleRepeat();
         window->PlaySong(0);
-        sim->commands.clear();
+        ClearCommands();
         for (int i = 0; i < row.ticks; ++i)
             Tick();
         EXPECT_EQ(window->currentSong, 0);
         EXPECT_EQ(SongNumber(), "001");
         EXPECT_FALSE(window->IsStopped());
-        ASSERT_GE(sim->commands.size(), 2u);
-        EXPECT_EQ(sim->commands[sim->commands.size() - 2], "seek 0");
-        EXPECT_EQ(sim->commands.back(), "play -1 -2");
-        EXPECT_EQ(sim->position(), 0u);
+        ASSERT_GE(Commands().size(), 2u);
+        EXPECT_EQ(Commands()[Commands().size() - 2], "seek 0");
+        EXPECT_EQ(Commands().back(), "play -1 -2");
+        EXPECT_EQ(Position(), 0u);
         Tick();
         EXPECT_EQ(slider.position, 3333);
     }
