@@ -24,7 +24,6 @@ namespace player {
 class IMenuState;
 class IPlayerFrame;
 class IPositionSlider;
-class ISongFiles;
 
 class TMainWindow : public TConsoleDialog,
                     public IConsoleWindow,
@@ -48,7 +47,6 @@ public:
     void SetFrame(IPlayerFrame* frame) { frame_ = frame; }
     void SetPositionSlider(IPositionSlider* slider) { positionSlider = slider; }
     void SetQueue(TQueueList* list) { queue = list; }
-    void SetSongFiles(ISongFiles* files) { songFiles_ = files; }
 
     // Window clean-up, called by the frame while it still exists: play stops for
     // good. A window destroyed without it still stops and closes its device.
@@ -146,7 +144,6 @@ private:
     static TMainWindow* instance_;
 
     IPlayerFrame* frame_ = nullptr;
-    ISongFiles* songFiles_ = nullptr;
     QBasicTimer tickTimer_;
     bool setUp_ = false;
 

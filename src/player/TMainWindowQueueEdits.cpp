@@ -2,7 +2,7 @@
 
 #include "album/TQueueList.h"
 #include "player/IMenuState.h"
-#include "player/ISongFiles.h"
+#include "platform/paths/DriveFile.h"
 #include "platform/ui/MessageBox.h"
 #include "player/PlayerIds.h"
 #include "player/TMainWindow.h"
@@ -54,7 +54,7 @@ int TMainWindow::DeleteSelectedSongFile()
     }
     if (RemoveSelectedSong() != 0)
         return -1;
-    return songFiles_ && songFiles_->DeleteSongFile(path) ? 0 : -1;
+    return platform::DeleteDriveFile(path) ? 0 : -1;
 }
 
 void TMainWindow::ClearAlbum()

@@ -46,7 +46,6 @@ protected:
         window->SetQueue(queue.get());
         window->SetFrame(&frame);
         window->SetPositionSlider(&slider);
-        window->SetSongFiles(&files);
         window->installEventFilter(&notifications);
         ASSERT_EQ(window->Create(), 0);
         std::srand(1);
@@ -70,7 +69,12 @@ protected:
     std::string AddSong(std::uint32_t lengthMs, SimBehaviour behaviour = SimBehaviour::Plays,
                         std::uint32_t atMs = 0)
     {
-        const std::string path = "c:\\music\\song" + std::to_string(++songsMade_) + ".mid";
+        return AddSongAt(songDir + "song" + std::to_string(++songsMade_) + ".mid", lengthMs, behaviour, atMs);
+    }
+
+    std::string AddSongAt(const std::string& path, std::uint32_t lengthMs,
+                          SimBehaviour behaviour = SimBehaviour::Plays, std::uint32_t atMs = 0)
+    {
         sim.addSong(path, lengthMs, behaviour, atMs);
         EXPECT_GE(queue->AddSong(path.c_str()), 0);
         return path;
@@ -123,12 +127,13 @@ protected:
     std::string Length() const { return Text(player::kItemLength); }
     std::string SongNumber() const { return Text(player::kItemSongNumber); }
 
+    // Where AddSong puts its songs (a drive path ending in a backslash).
+    std::string songDir = "c:\\music\\";
     SimulatedMci sim;
     ScriptedMessageBoxes boxes;
     NotificationLog notifications;
     RecordingFrame frame;
     RecordingSlider slider;
-    RecordingSongFiles files;
     std::unique_ptr<TQueueList> queue;
     std::unique_ptr<player::TMainWindow> window;
 

@@ -2,6 +2,10 @@
 
 #include "player/PlayerFixture.h"
 
+#include "support/TempDrive.h"
+
+#include <QFile>
+
 using namespace player;
 
 namespace playertest {
@@ -116,11 +120,14 @@ TEST_F(QueueEditTest, DeleteAsksWhenConfirmOnDeleteIsChecked)
         {"confirmed", true, true, true, true},
         {"refused", true, false, true, false},
     };
+    TempDrive drive;
+    songDir = drive.path("music\\");
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         Restart();
         boxes.clear();
-        files.deleted.clear();
+        for (const char* name : {"music/song1.mid", "music/song2.mid", "music/song3.mid"})
+            drive.writeFile(name, "MThd");
         AddSongs(3);
         Check(kOptConfirmOnDelete, row.confirm);
         if (row.confirm)
@@ -138,24 +145,35 @@ TEST_F(QueueEditTest, DeleteAsksWhenConfirmOnDeleteIsChecked)
             EXPECT_EQ(boxes.order(), (std::vector<char>{'B', 'M'}));
             EXPECT_EQ(boxes.beeps(), (std::vector<std::uint32_t>{platform::MB_ICONQUESTION}));
         }
+        EXPECT_EQ(QFile::exists(drive.linuxPath("music/song2.mid")), !row.expectDeleted);
+        EXPECT_TRUE(QFile::exists(drive.linuxPath("music/song1.mid")));
+        EXPECT_EQ(queue->GetCount(), row.expectDeleted ? 2 : 3);
         if (row.expectDeleted) {
-            EXPECT_EQ(files.deleted, (std::vector<std::string>{"c:\\music\\song2.mid"}));
-            EXPECT_EQ(queue->GetCount(), 2);
-            EXPECT_NE(OpenPath(), "c:\\music\\song2.mid");
-        } else {
-            EXPECT_TRUE(files.deleted.empty());
-            EXPECT_EQ(queue->GetCount(), 3);
+            EXPECT_NE(OpenPath(), drive.path("music\\song2.mid"));
         }
     }
 }
 
 TEST_F(QueueEditTest, DeleteWithoutSelectionDoesNothing)
 {
+    TempDrive drive;
+    songDir = drive.path();
+    drive.writeFile("song1.mid", "MThd");
     AddSongs(1);
     Check(kOptConfirmOnDelete, true);
     EXPECT_EQ(window->DeleteSelectedSongFile(), 0);
     EXPECT_TRUE(boxes.boxes().empty());
-    EXPECT_TRUE(files.deleted.empty());
+    EXPECT_TRUE(QFile::exists(drive.linuxPath("song1.mid")));
+}
+
+TEST_F(QueueEditTest, AFileThatCannotBeDeletedStillLeavesTheQueue)
+{
+    TempDrive drive;
+    songDir = drive.path();
+    AddSongs(2);  // no files behind them
+    queue->SetSelIndex(0);
+    EXPECT_EQ(window->DeleteSelectedSongFile(), -1);
+    EXPECT_EQ(queue->GetCount(), 1);
 }
 
 TEST_F(QueueEditTest, ClearStopsClosesAndForgetsTheCurrentSong)
@@ -250,7 +268,7 @@ TEST_F(QueueEditTest, SystemMenuCommandsReachThePlayer)
     EXPECT_EQ(window->currentSong, 1);
     queue->SetSelIndex(0);
     window->SystemMenuCommand(kCmdDelete);
-    EXPECT_EQ(files.deleted.size(), 1u);
+    EXPECT_EQ(queue->GetCount(), 1);
     window->SystemMenuCommand(kCmdStop);  // not a system menu item
     EXPECT_FALSE(window->IsStopped());
 }

@@ -1,11 +1,10 @@
 #pragma once
-// Recording stand-ins for what the frame and the disk give the player: they keep the state the player set so tests can read it back.
+// Recording stand-ins for what the frame gives the player: they keep the state the player set so tests can read it back.
 
 #include "player/IMenuState.h"
 #include "player/IPlayerFrame.h"
 #include "player/IPositionSlider.h"
 #include "player/IToolBarButtons.h"
-#include "player/ISongFiles.h"
 
 #include <algorithm>
 #include <map>
@@ -75,17 +74,6 @@ public:
     bool IsWindowEnabled() const override { return enabled; }
     int position = 0;
     bool enabled = true;
-};
-
-// Song files that are "deleted" by being recorded.
-class RecordingSongFiles : public player::ISongFiles {
-public:
-    bool DeleteSongFile(const std::string& path) override
-    {
-        deleted.push_back(path);
-        return true;
-    }
-    std::vector<std::string> deleted;
 };
 
 }  // namespace playertest
