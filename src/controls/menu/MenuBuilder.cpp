@@ -24,10 +24,7 @@ void AddCommand(QMenu* menu, const MenuItem& item)
     SetCommon(action, item.id, item.label);
     action->setCheckable(true);
     action->setChecked(item.checked);
-    QObject::connect(action, &QAction::triggered, action, [action](bool checked) {
-        const QSignalBlocker block(action);
-        action->setChecked(!checked);
-    });
+    QObject::connect(action, &QAction::triggered, action, [action](bool checked) { action->setChecked(!checked); });
     menu->addAction(action);
 }
 

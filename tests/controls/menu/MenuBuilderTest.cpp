@@ -153,3 +153,14 @@ TEST(MenuBuilder, TheActionTreeOutlivesTheMenuBar)
     EXPECT_TRUE(mute->isChecked());
     EXPECT_EQ(menu->actions().size(), 4);
 }
+
+TEST(MenuBuilder, ToggledReportsTheFlipAndItsUndoing)
+{
+    std::unique_ptr<QMenu> menu(LoadMenu(7771));
+    QAction* top = FindMenuAction(menu.get(), 17893);
+    std::vector<bool> toggles;
+    QObject::connect(top, &QAction::toggled, [&toggles](bool on) { toggles.push_back(on); });
+    top->trigger();
+    EXPECT_EQ(toggles, (std::vector<bool>{true, false}));
+    EXPECT_FALSE(top->isChecked());
+}
