@@ -6,11 +6,14 @@
 #include "platform/mci/Mci.h"
 #include "platform/mci/MciNotifyEvent.h"
 #include "platform/mci/MediaDriverRegistry.h"
+#include "platform/paths/PathNamespace.h"
 #include "support/SimulatedMci.h"
+#include "support/TempDrive.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QThread>
 #include <gtest/gtest.h>
 
@@ -251,13 +254,66 @@ TEST(MciErrorString, KnownCodesHaveTextsUnknownOnesFail)
     EXPECT_FALSE(GetErrorString(MCIERR_FILE_NOT_FOUND, nullptr, 10));
 }
 
+// A driver that only checks its file exists.
+class PathDriver : public platform::MediaDriver {
+public:
+    ErrorCode open(const std::string& file) override
+    {
+        lastOpened = file;
+        return QFile::exists(QString::fromStdString(file)) ? 0 : MCIERR_FILE_NOT_FOUND;
+    }
+    std::uint32_t lengthMs() const override { return 0; }
+    std::uint32_t positionMs() const override { return 0; }
+    platform::MediaMode mode() const override { return platform::MediaMode::Stopped; }
+    ErrorCode play(std::uint32_t) override { return 0; }
+    ErrorCode pause() override { return 0; }
+    ErrorCode stop() override { return 0; }
+    ErrorCode seek(std::uint32_t) override { return 0; }
+    ErrorCode setAudio(bool) override { return 0; }
+    void setEndHandler(EndHandler) override {}
+    std::string info(std::uint32_t) const override { return {}; }
+    std::uint32_t deviceCaps(std::uint32_t) const override { return 0; }
+    static inline std::string lastOpened;
+};
+
 TEST(MciElementPath, DrivePathsBecomeLinuxPaths)
 {
-    EXPECT_EQ(ElementToLocalPath("z:\\usr\\share\\a.mid"), "/usr/share/a.mid");
-    EXPECT_EQ(ElementToLocalPath("Z:\\"), "/");
-    EXPECT_EQ(ElementToLocalPath("c:\\music\\b.wav"), QDir::homePath().toStdString() + "/music/b.wav");
-    EXPECT_EQ(ElementToLocalPath("/tmp/x.avi"), "/tmp/x.avi");
-    EXPECT_EQ(ElementToLocalPath("q:\\x.mid"), "q:\\x.mid");
+    TempDrive drive;
+    const QString song = drive.writeFile("Music/My Song.mid", "MThd");
+    const std::string shortPath = platform::FromLinuxPath(song.toStdString()).value_or("");
+    ASSERT_FALSE(shortPath.empty());
+    const struct {
+        std::string element;
+        std::string expected;
+    } cases[] = {
+        {shortPath, song.toStdString()},
+        {drive.path("MUSIC\\My Song.mid"), song.toStdString()},
+        {"/tmp/x.avi", "/tmp/x.avi"},
+        {"q:\\nodrive\\x.mid", "q:\\nodrive\\x.mid"},
+        {drive.path("nodir\\x.mid"), drive.path("nodir\\x.mid")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.element);
+        EXPECT_EQ(ElementToLocalPath(c.element), c.expected);
+    }
+}
+
+TEST(MciElementPath, ElementsOpenThroughTheDriveNamespace)
+{
+    TempDrive drive;
+    const QString file = drive.writeFile("Music/My Song.tst", "x");
+    RegisterMediaDriver("pathdevice", [] { return std::make_unique<PathDriver>(); }, {"tst"});
+    RegistryDriverSource source;
+    SteadyClock clock;
+    DriverBackend backend(source, clock);
+    SetBackend(&backend);
+    OpenParms open;
+    const std::string element = platform::FromLinuxPath(file.toStdString()).value_or("");
+    open.lpstrElementName = element.c_str();
+    EXPECT_EQ(SendCommand(0, MCI_OPEN, MCI_OPEN_ELEMENT, &open), 0u);
+    EXPECT_EQ(PathDriver::lastOpened, drive.linuxPath("Music/My Song.tst").toStdString());
+    SetBackend(nullptr);
+    RegisterMediaDriver("pathdevice", nullptr);
 }
 
 // A driver whose play ends on a thread of its own, as real engines report.
@@ -329,7 +385,7 @@ TEST(MciRegistry, RegisteredDriverPlaysAndEndsOnTheWindowThread)
     SetBackend(&backend);
 
     OpenParms open;
-    open.lpstrElementName = "z:\\nowhere\\x.tst";
+    open.lpstrElementName = "/nowhere/x.tst";
     ASSERT_EQ(SendCommand(0, MCI_OPEN, MCI_OPEN_ELEMENT, &open), 0u);
     Receiver receiver;
     PlayParms play;
@@ -351,13 +407,13 @@ TEST(MciRegistry, RegisteredDriverPlaysAndEndsOnTheWindowThread)
     ASSERT_EQ(SendCommand(open.wDeviceID, MCI_STATUS, MCI_STATUS_ITEM, &st), 0u);
     EXPECT_EQ(st.dwReturn, 50u);
 
-    open.lpstrElementName = "z:\\nowhere\\y.tst";
+    open.lpstrElementName = "/nowhere/y.tst";
     EXPECT_EQ(SendCommand(0, MCI_OPEN, MCI_OPEN_ELEMENT, &open), MCIERR_FILE_NOT_FOUND);
-    open.lpstrElementName = "z:\\nowhere\\y.xyz";
+    open.lpstrElementName = "/nowhere/y.xyz";
     EXPECT_EQ(SendCommand(0, MCI_OPEN, MCI_OPEN_ELEMENT, &open), MCIERR_EXTENSION_NOT_FOUND);
 
     RegisterMediaDriver("testdevice", nullptr);
-    open.lpstrElementName = "z:\\nowhere\\x.tst";
+    open.lpstrElementName = "/nowhere/x.tst";
     EXPECT_EQ(SendCommand(0, MCI_OPEN, MCI_OPEN_ELEMENT, &open), MCIERR_DEVICE_NOT_INSTALLED);
     SetBackend(nullptr);
 }

@@ -6,9 +6,9 @@
 
 namespace mci {
 
-// Drive paths: z: is the root directory and c: the home directory; any other
-// drive is left as given (its driver will not find it). A path without a drive
-// is taken as a Linux path.
+// Drive paths (short or long, any case) go through the path namespace; a path
+// starting with '/' is already a Linux path. A name the namespace cannot map
+// comes back as given, and its driver then reports the file as not found.
 std::string ElementToLocalPath(const std::string& element);
 
 }  // namespace mci
