@@ -6,6 +6,7 @@
 #include <QThread>
 
 #include <algorithm>
+#include <bit>
 #include <cctype>
 #include <cstring>
 #include <vector>
@@ -25,7 +26,7 @@ bool onlyFlags(std::uint32_t flags, std::uint32_t allowed)
 
 int countOf(std::uint32_t flags, std::uint32_t which)
 {
-    return __builtin_popcount(flags & which);
+    return std::popcount(flags & which);
 }
 
 std::string lower(std::string text)
