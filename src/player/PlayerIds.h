@@ -2,6 +2,7 @@
 // The numbers the player speaks in: commands (menu item, tool-bar button and
 // status hint share one), console controls, status texts and the tick timer.
 
+#include "controls/sliders/ScrollCodes.h"
 #include "resources/dialogs/ConsoleIds.h"
 
 namespace player {
@@ -51,28 +52,8 @@ constexpr int kBusyOpeningSong = 7793;
 constexpr int kBusySeeking = 7792;
 constexpr int kAskDeleteSongFile = 7796;
 
-// String-table texts the player shows.
-constexpr const char* kTextDeleteSongFile =
-    "Delete the currently selected song file from disk?\n\n"
-    "NOVICE WARNING: This will DELETE the song file\n"
-    "(i.e. you will no longer have the song on disk).\n\n"
-    "Use REMOVE to just remove the song from the queue.";
-
 // The console's one window timer.
 constexpr int kTickTimerId = 777;
 constexpr int kTickPeriodMs = 1000;
-
-// Scroll codes of the position slider.
-enum ScrollCode : int {
-    SB_LINEUP = 0,
-    SB_LINEDOWN = 1,
-    SB_PAGEUP = 2,
-    SB_PAGEDOWN = 3,
-    SB_THUMBPOSITION = 4,
-    SB_THUMBTRACK = 5,
-    SB_TOP = 6,
-    SB_BOTTOM = 7,
-    SB_ENDSCROLL = 8,
-};
 
 }  // namespace player

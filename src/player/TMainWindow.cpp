@@ -9,6 +9,7 @@
 #include "player/PlayerIds.h"
 #include "platform/mci/MciConstants.h"
 #include "platform/mci/MciNotifyEvent.h"
+#include "resources/strings/StringTable.h"
 
 #include <QCoreApplication>
 #include <QTimerEvent>
@@ -136,8 +137,7 @@ void TMainWindow::ShowSongNumber(int number)
 void TMainWindow::SetLamp(int lampId, bool on)
 {
     // A lamp's word is the string-table entry with the lamp's own id.
-    const char* word = lampId == kLampPlay ? "PLAY" : lampId == kLampPause ? "PAUSE" : "REPEAT";
-    SetItemText(lampId, on ? word : "");
+    SetItemText(lampId, on ? resources::LoadString(lampId) : "");
 }
 
 void TMainWindow::SetButtonDown(int commandId, bool down)

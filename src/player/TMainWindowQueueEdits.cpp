@@ -4,6 +4,7 @@
 #include "player/IMenuState.h"
 #include "platform/paths/DriveFile.h"
 #include "platform/ui/MessageBox.h"
+#include "resources/strings/StringTable.h"
 #include "player/PlayerIds.h"
 #include "player/TMainWindow.h"
 
@@ -47,7 +48,7 @@ int TMainWindow::DeleteSelectedSongFile()
     if (IsChecked(kOptConfirmOnDelete)) {
         using namespace platform;
         MessageBeep(MB_ICONQUESTION);
-        if (MessageBox(this, QString::fromLatin1(kTextDeleteSongFile), QStringLiteral("The Vantor"),
+        if (MessageBox(this, QString::fromLatin1(resources::LoadString(kAskDeleteSongFile)), QStringLiteral("The Vantor"),
                        MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2)
             != IDYES)
             return 0;
