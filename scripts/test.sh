@@ -10,7 +10,7 @@ export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_string_checks=1"
 export LSAN_OPTIONS="suppressions=$root/scripts/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 
-passed=0; failed=0; status=0
+passed=0; failed=0; skipped=0; status=0
 run_suite() {   # run_suite NAME DIR [cmake options...]
   local name=$1 dir=$2; shift 2
   echo "== $name build"
@@ -22,8 +22,10 @@ run_suite() {   # run_suite NAME DIR [cmake options...]
   (cd "$dir" && ctest --output-on-failure -j "$(nproc)" --timeout 300) 2>&1 | tee "$log"
   [[ ${PIPESTATUS[0]} -eq 0 ]] || status=1
   local line; line=$(grep -E 'tests passed, [0-9]+ tests failed out of [0-9]+' "$log" | tail -n 1)
+  local skips; skips=$(grep -c -E '^ *[0-9]+/[0-9]+ Test +#[0-9]+: .*\*\*\*Skipped' "$log")
   if [[ $line =~ ([0-9]+)\ tests\ failed\ out\ of\ ([0-9]+) ]]; then
-    failed=$((failed + BASH_REMATCH[1])); passed=$((passed + BASH_REMATCH[2] - BASH_REMATCH[1]))
+    failed=$((failed + BASH_REMATCH[1])); skipped=$((skipped + skips))
+    passed=$((passed + BASH_REMATCH[2] - BASH_REMATCH[1] - skips))
   else
     status=1; failed=$((failed + 1))
   fi
@@ -32,5 +34,5 @@ run_suite() {   # run_suite NAME DIR [cmake options...]
 
 run_suite plain build
 run_suite sanitized build-asan -DVANTOR_SANITIZE=ON -DVANTOR_BENCH=OFF
-echo "tests: $passed passed, $failed failed"
+echo "tests: $passed passed, $failed failed, $skipped skipped"
 exit $status
