@@ -3,36 +3,37 @@
 // status hint share one), console controls, status texts and the tick timer.
 
 #include "controls/sliders/ScrollCodes.h"
+#include "resources/CommandIds.h"
 #include "resources/dialogs/ConsoleIds.h"
 
 namespace player {
 
 // Commands.
-constexpr int kCmdPlay = 7722;
-constexpr int kCmdPlayButton = 7873;
-constexpr int kCmdStop = 7723;
-constexpr int kCmdPause = 7724;
-constexpr int kCmdRepeat = 7709;
-constexpr int kCmdCirculate = 7729;
-constexpr int kCmdRemove = 7773;
-constexpr int kCmdDelete = 7711;
-constexpr int kCmdClear = 7725;
-constexpr int kCmdHighlightCurrent = 7788;
-constexpr int kCmdMoveUp = 7743;
-constexpr int kCmdMoveDown = 7744;
+constexpr int kCmdPlay = resources::CM_PLAY;
+constexpr int kCmdPlayButton = resources::CM_PLAY_BUTTON;
+constexpr int kCmdStop = resources::CM_STOP;
+constexpr int kCmdPause = resources::CM_PAUSE;
+constexpr int kCmdRepeat = resources::CM_REPEAT;
+constexpr int kCmdCirculate = resources::CM_CIRCULATE;
+constexpr int kCmdRemove = resources::CM_REMOVE_SONG;
+constexpr int kCmdDelete = resources::CM_DELETE_SONG;
+constexpr int kCmdClear = resources::CM_CLEAR_ALBUM;
+constexpr int kCmdHighlightCurrent = resources::CM_HIGHLIGHT_CURRENT;
+constexpr int kCmdMoveUp = resources::CM_MOVE_UP;
+constexpr int kCmdMoveDown = resources::CM_MOVE_DOWN;
 
 // Options: check marks of menu items.
-constexpr int kOptContinuousLoop = 7863;
-constexpr int kOptRandomOrder = 7720;
-constexpr int kOptElapsedTime = 7871;
-constexpr int kOptAutoPlay = 7866;
-constexpr int kOptConfirmOnDelete = 7710;
+constexpr int kOptContinuousLoop = resources::CM_CONTINUOUS_LOOP;
+constexpr int kOptRandomOrder = resources::CM_RANDOM_ORDER;
+constexpr int kOptElapsedTime = resources::CM_ELAPSED_TIME;
+constexpr int kOptAutoPlay = resources::CM_AUTO_PLAY;
+constexpr int kOptConfirmOnDelete = resources::CM_CONFIRM_DELETE;
 
 // Fast wind: repeats every 100 ms while held, then a release.
-constexpr int kCmdRewindRepeat = 17933;
-constexpr int kCmdForwardRepeat = 17934;
-constexpr int kCmdRewindRelease = 17938;
-constexpr int kCmdForwardRelease = 17939;
+constexpr int kCmdRewindRepeat = resources::CM_REWIND_REPEAT;
+constexpr int kCmdForwardRepeat = resources::CM_FORWARD_REPEAT;
+constexpr int kCmdRewindRelease = resources::CM_REWIND_RELEASE;
+constexpr int kCmdForwardRelease = resources::CM_FORWARD_RELEASE;
 
 // Console read-outs and lamps.
 constexpr int kItemTime = resources::IDC_TIME;
