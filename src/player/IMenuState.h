@@ -7,6 +7,8 @@
 
 #include <string>
 
+class QMenu;
+
 namespace player {
 
 class IMenuState : public ::IOptionState {
@@ -14,6 +16,9 @@ public:
     virtual void SetChecked(int commandId, bool checked) = 0;
     // Disabled items are grayed.
     virtual void SetEnabled(int commandId, bool enabled) = 0;
+    // The menu tree itself (its top-level actions are the pop-ups), for the code
+    // that walks or rebuilds pop-ups; null where there is no real menu.
+    virtual QMenu* RootMenu() const = 0;
 };
 
 // The frame's system menu, to which the player adds its own items at set-up.

@@ -23,6 +23,11 @@ public:
     virtual IMenuState* FrameMenu() = 0;
     virtual ISystemMenu* SystemMenu() = 0;
     virtual IToolBarButtons* ToolBar() = 0;
+    // The settings' view of the frame: the Elements check marks brought up to
+    // date from the bars' real visibility, and the frame's restored (normal)
+    // rectangle in screen pixels.
+    virtual void RefreshElementChecks() = 0;
+    virtual void GetRestoredRect(int& left, int& top, int& width, int& height) const = 0;
 };
 
 }  // namespace player

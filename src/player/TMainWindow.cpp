@@ -26,7 +26,7 @@ constexpr const char* kProgramCaption = "The Vantor";
 TMainWindow* TMainWindow::instance_ = nullptr;
 
 TMainWindow::TMainWindow(QWidget* parent, std::string programDir, platform::MidiOutFactory openMidiOut)
-    : TConsoleDialog(parent), midiReset(*this, std::move(programDir), openMidiOut)
+    : TConsoleDialog(parent), midiReset(*this, programDir, openMidiOut), programDir(programDir)
 {
     instance_ = this;
     std::srand(static_cast<unsigned>(std::time(nullptr)));

@@ -7,6 +7,7 @@
 #include "album/IOptionState.h"
 #include "album/IQueuePlayer.h"
 #include "controls/console/TConsoleDialog.h"
+#include "controls/menu/ICommandHandler.h"
 #include "media/CheckMarks.h"
 #include "media/CompoundDevice.h"
 #include "media/MidiReset.h"
@@ -29,7 +30,8 @@ class TMainWindow : public TConsoleDialog,
                     public IConsoleWindow,
                     public ::IQueuePlayer,
                     public ::IOptionState,
-                    public ::CheckMarks {
+                    public ::CheckMarks,
+                    public ::ICommandHandler {
 public:
     // programDir: the program's directory as a drive path (for the custom reset);
     // openMidiOut: the output the synthesizer resets go to.
@@ -55,6 +57,9 @@ public:
     // The console read-outs, by control id (the queue writes through this too).
     void SetConsoleText(int controlId, const char* text) override;
     void UpdateItemNow(int controlId) override;
+
+    // The console's command table: the first link of the routing chain.
+    bool HandleCommand(int commandId) override;
 
     // Sequencing.
     int PlaySong(int index);
@@ -116,6 +121,8 @@ public:
     TQueueList* queue = nullptr;
     int currentSong = -1;
     std::string albumPath;  // empty: no album file
+    std::string programDir;    // drive path of the program's directory, no trailing backslash
+    std::string settingsPath;  // drive path of the settings file; set before Create()
     bool repeat = false;
     bool circulateIfStuck = true;
     int iconProgress = 0;

@@ -19,6 +19,7 @@ public:
     bool IsChecked(int id) const override { return checked.count(id) != 0; }
     void SetChecked(int id, bool on) override { on ? (void)checked.insert(id) : (void)checked.erase(id); }
     void SetEnabled(int id, bool on) override { on ? (void)grayed.erase(id) : (void)grayed.insert(id); }
+    QMenu* RootMenu() const override { return nullptr; }
     void RemoveMaximize() override { items.push_back("-maximize"); }
     void AppendSeparator() override { items.push_back("---"); }
     void AppendItem(int id, const std::string& text) override
@@ -51,6 +52,13 @@ public:
     player::IMenuState* FrameMenu() override { return &menu; }
     player::ISystemMenu* SystemMenu() override { return &systemMenu; }
     player::IToolBarButtons* ToolBar() override { return &toolBar; }
+    void RefreshElementChecks() override { ++elementRefreshes; }
+    void GetRestoredRect(int& l, int& t, int& w, int& h) const override
+    {
+        l = restored[0], t = restored[1], w = restored[2], h = restored[3];
+    }
+    int elementRefreshes = 0;
+    int restored[4] = {10, 20, 300, 400};
 
     RecordingMenu menu;
     RecordingMenu systemMenu;
