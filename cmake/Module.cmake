@@ -35,6 +35,10 @@ function(vantor_test name)
   if(TARGET vantor_media_files)
     add_dependencies(test_${name} vantor_media_files)
   endif()
+  # ... and read the help file.
+  if(TARGET vantor_help_file)
+    add_dependencies(test_${name} vantor_help_file)
+  endif()
   # One variable only: a list here would be split into separate properties.
   # TestMain chooses the offscreen platform itself.
   gtest_discover_tests(test_${name}
