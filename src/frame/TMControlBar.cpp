@@ -4,6 +4,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
+#include <algorithm>
+
 #include "controls/gadgets/QtGadgetTimer.h"
 #include "controls/gadgets/TButtonGadget.h"
 #include "controls/gadgets/TDblRepButtonGadget.h"
@@ -69,7 +71,9 @@ QLabel* TMControlBar::AddText(const QString& text, int characters)
 {
     auto* label = new QLabel(text, this);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    label->setFixedWidth(QFontMetrics(font()).averageCharWidth() * characters);
+    // Room for the characters asked for, and never less than the text itself.
+    const QFontMetrics metrics(font());
+    label->setFixedWidth(std::max(metrics.averageCharWidth() * characters, metrics.horizontalAdvance(text)));
     layout_->addWidget(label, 0, Qt::AlignVCenter);
     return label;
 }

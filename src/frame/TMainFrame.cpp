@@ -74,6 +74,9 @@ void TMainFrame::BuildMenus()
     // Items of pop-ups rebuilt later reach the routing as well, without wiring of their own.
     connect(savedMenu_, &QMenu::triggered, this, [this](QAction* action) { RouteCommand(MenuCommandId(action)); });
     connect(menuBar_, &QMenuBar::triggered, this, [this](QAction* action) { RouteCommand(MenuCommandId(action)); });
+    // Whenever the Elements items are about to be seen, their marks follow the bars.
+    if (QAction* elements = FindMenuAction(savedMenu_, resources::CM_ELEMENTS_POPUP); elements && elements->menu())
+        connect(elements->menu(), &QMenu::aboutToShow, this, &TMainFrame::RefreshElementChecks);
     hints_->WatchMenuBar(menuBar_);
     hints_->WatchMenu(savedMenu_, false);
     systemMenu_ = std::make_unique<SystemMenuPopup>(this, [this](int id) { SystemCommand(id); });
@@ -112,6 +115,8 @@ void TMainFrame::Create()
         client_->Create();
         client_->show();
     }
+    // The bars exist and are shown; their items say so until the settings say otherwise.
+    RefreshElementChecks();
     hints_->SetTracking(menuState_->IsChecked(resources::CM_MINI_HELP));
     int left = 0;
     int top = 0;

@@ -1,0 +1,74 @@
+#pragma once
+// A real frame around a real console on the simulated media layer, shown
+// offscreen, with a recording application handler at the end of the chain.
+
+#include "album/TQueueList.h"
+#include "controls/menu/ICommandHandler.h"
+#include "frame/TMainFrame.h"
+#include "player/TMainWindow.h"
+#include "support/RecordingMidiOut.h"
+#include "support/ScriptedMessageBoxes.h"
+#include "support/SimulatedMci.h"
+
+#include <QCoreApplication>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace frametest {
+
+class RecordingApp : public ICommandHandler {
+public:
+    bool HandleCommand(int id) override
+    {
+        commands.push_back(id);
+        return true;
+    }
+    std::vector<int> commands;
+};
+
+class FrameFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        auto* console = new player::TMainWindow(nullptr, "c:\\vantor", &RecordingMidiOut::create);
+        frame = std::make_unique<frame::TMainFrame>(console);
+        frame->SetApplicationHandler(&app);
+        frame->Create();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+    }
+
+    void TearDown() override
+    {
+        frame->Client()->CleanupWindow();
+        frame.reset();
+        QCoreApplication::sendPostedEvents();
+    }
+
+    player::TMainWindow& Console() const { return *frame->Client(); }
+
+    // Starts a song so that pause has something to act on.
+    void PlayOneSong()
+    {
+        sim.addSong("c:\\music\\one.mid", 60000);
+        ASSERT_GE(frame->QueueList()->AddSong("c:\\music\\one.mid"), 0);
+        ASSERT_EQ(Console().PlaySong(0), 0);
+        ASSERT_FALSE(Console().IsStopped());
+    }
+
+    // Runs what was posted (commands from buttons, the pop-up's choice).
+    static void Deliver()
+    {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    }
+
+    SimulatedMci sim;
+    ScriptedMessageBoxes boxes;
+    RecordingApp app;
+    std::unique_ptr<frame::TMainFrame> frame;
+};
+
+}  // namespace frametest
