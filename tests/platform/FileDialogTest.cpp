@@ -26,34 +26,41 @@ const std::vector<FileFilter> kFilters = {
     {"All Files (*.*)", "*.*"},
 };
 
-// Runs action on the dialog as soon as it shows; later dialogs (after a refusal)
-// get the next action, and are cancelled when none is left.
-void onDialogs(std::vector<std::function<void(QFileDialog&)>> actions)
-{
-    auto remaining = std::make_shared<std::vector<std::function<void(QFileDialog&)>>>(std::move(actions));
-    auto step = std::make_shared<std::function<void()>>();
-    *step = [remaining, step] {
+// Runs an action on each file dialog as soon as it shows (a refused choice shows
+// the dialog again), cancels dialogs once no action is left, and accepts the
+// message boxes in between. Lives as long as the dialogs it drives.
+class DialogDriver : public QObject {
+public:
+    using Action = std::function<void(QFileDialog&)>;
+
+    explicit DialogDriver(std::vector<Action> actions) : actions_(std::move(actions))
+    {
+        QTimer::singleShot(0, this, &DialogDriver::step);
+    }
+
+private:
+    void step()
+    {
         QWidget* modal = QApplication::activeModalWidget();
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         if (!dialog) {
-            // A message box over the dialog: take its default answer.
             if (auto* box = qobject_cast<QDialog*>(modal))
                 box->accept();
-            QTimer::singleShot(0, *step);
+            QTimer::singleShot(0, this, &DialogDriver::step);
             return;
         }
-        if (remaining->empty()) {
+        if (next_ == actions_.size()) {
             dialog->reject();
             return;
         }
-        auto action = remaining->front();
-        remaining->erase(remaining->begin());
-        action(*dialog);
-        if (!remaining->empty())
-            QTimer::singleShot(0, *step);
-    };
-    QTimer::singleShot(0, *step);
-}
+        actions_[next_++](*dialog);
+        if (next_ < actions_.size())
+            QTimer::singleShot(0, this, &DialogDriver::step);
+    }
+
+    std::vector<Action> actions_;
+    std::size_t next_ = 0;
+};
 
 void typeAndAccept(QFileDialog& dialog, const QString& text)
 {
@@ -82,7 +89,7 @@ TEST_F(QtFileDialogs, SeveralFilesComeBackAsShortDrivePathsInSelectionOrder)
     FileDialogRequest request{"Add Songs to Album", kFilters, 2, {}, {}, true, false};
     QString shownTitle;
     QString shownFilter;
-    onDialogs({[&](QFileDialog& dialog) {
+    DialogDriver driver({[&](QFileDialog& dialog) {
         shownTitle = dialog.windowTitle();
         shownFilter = dialog.selectedNameFilter();
         dialog.selectNameFilter(QtFileDialogService::NameFilterOf(kFilters[2]));
@@ -102,7 +109,7 @@ TEST_F(QtFileDialogs, SeveralFilesComeBackAsShortDrivePathsInSelectionOrder)
 TEST_F(QtFileDialogs, CancelKeepsTheFilterTheUserEndedWith)
 {
     FileDialogRequest request{"Add Songs to Album", kFilters, 1, {}, {}, true, false};
-    onDialogs({[](QFileDialog& dialog) {
+    DialogDriver driver({[](QFileDialog& dialog) {
         dialog.selectNameFilter(QtFileDialogService::NameFilterOf(kFilters[1]));
         dialog.reject();
     }});
@@ -113,7 +120,7 @@ TEST_F(QtFileDialogs, CancelKeepsTheFilterTheUserEndedWith)
 TEST_F(QtFileDialogs, OpenOneFileMakesItsDirectoryCurrent)
 {
     ASSERT_TRUE(SetCurrentDrivePath(drive.path()));
-    onDialogs({[&](QFileDialog& dialog) { typeAndAccept(dialog, drive.linuxPath("Music/b.mid")); }});
+    DialogDriver driver({[&](QFileDialog& dialog) { typeAndAccept(dialog, drive.linuxPath("Music/b.mid")); }});
     const auto file = service.openFile(nullptr, {"Open Album", {{"Albums (*.alb)", "*.alb"}}, 1, {}, "alb"});
     ASSERT_TRUE(file);
     EXPECT_EQ(*file, "t:\\music\\b.mid");
@@ -124,7 +131,7 @@ TEST_F(QtFileDialogs, SaveAddsTheDefaultExtensionAndRefusesLongNewNames)
 {
     ScriptedMessageBoxes boxes;
     QString initialText;
-    onDialogs({[&](QFileDialog& dialog) {
+    DialogDriver driver({[&](QFileDialog& dialog) {
                    initialText = dialog.findChild<QLineEdit*>("fileNameEdit")->text();
                    typeAndAccept(dialog, "A Long Name");
                },
