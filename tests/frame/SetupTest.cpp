@@ -1,0 +1,78 @@
+#include "album/TQueueList.h"
+#include "frame/TMainFrame.h"
+#include "player/IMenuState.h"
+#include "player/TMainWindow.h"
+#include "resources/CommandIds.h"
+#include "support/RecordingMidiOut.h"
+#include "support/ScriptedMessageBoxes.h"
+#include "support/SimulatedMci.h"
+#include "support/TempDrive.h"
+
+#include <QCoreApplication>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace frametest {
+namespace {
+
+using namespace resources;
+
+// The frame's set-up with a settings file beside the program.
+class SetupTest : public ::testing::Test {
+protected:
+    void Start(const QByteArray& settings)
+    {
+        drive.writeFile("vantor/Vantor.ini", settings);
+        auto* console = new player::TMainWindow(nullptr, drive.path("vantor"), &RecordingMidiOut::create);
+        console->programDir = drive.path("vantor");
+        console->settingsPath = drive.path("vantor\\Vantor.ini");
+        frame = std::make_unique<frame::TMainFrame>(console);
+        frame->Create();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+    }
+
+    void TearDown() override
+    {
+        if (frame)
+            frame->Client()->CleanupWindow();
+        frame.reset();
+        QCoreApplication::sendPostedEvents();
+    }
+
+    TempDrive drive;
+    SimulatedMci sim;
+    ScriptedMessageBoxes boxes;
+    std::unique_ptr<frame::TMainFrame> frame;
+};
+
+TEST_F(SetupTest, StoredPositionPlacesTheFrameAndZeroWidthGivesTheConsoleWidth)
+{
+    Start("[General]\r\nWindowPosition=40 50 0 999\r\n");
+    EXPECT_EQ(frame->frameGeometry().topLeft(), QPoint(40, 50));
+    EXPECT_EQ(frame->width(), frame->MinimumContentWidth());
+    // The stored height is never used: the height is the content's.
+    EXPECT_EQ(frame->height(), frame->ContentHeight());
+    EXPECT_EQ(QApplication::focusWidget(), frame->QueueList());
+}
+
+TEST_F(SetupTest, StoredWidthIsKeptAndAnOffScreenPositionIsPulledBack)
+{
+    Start("[General]\r\nWindowPosition=99999 30 500\r\n");
+    // The stored width is the outer one, the desktop's border included.
+    EXPECT_EQ(frame->frameGeometry().width(), 500);
+    EXPECT_EQ(frame->frameGeometry().right() + 1, frame->screen()->geometry().right() + 1);
+    EXPECT_EQ(frame->frameGeometry().top(), 30);
+}
+
+TEST_F(SetupTest, RestoredRectIsTheFramesOuterRectangle)
+{
+    Start("[General]\r\nWindowPosition=60 70 420\r\n");
+    int left = 0, top = 0, width = 0, height = 0;
+    frame->GetRestoredRect(left, top, width, height);
+    EXPECT_EQ(QRect(left, top, width, height), frame->frameGeometry());
+}
+
+}  // namespace
+}  // namespace frametest
