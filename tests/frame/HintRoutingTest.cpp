@@ -80,6 +80,20 @@ TEST_F(HintRoutingTest, MenuAndButtonHintsOnlyWithMiniHelp)
               QStringLiteral("Option settings for the program (Continuous Loop, ..etc.)"));
 }
 
+TEST_F(HintRoutingTest, HintOfARealMenuFollowsThePointerAndGoesWhenTheMenuCloses)
+{
+    SetMiniHelp(true);
+    QMenuBar* bar = frame->MenuBar();
+    QAction* song = bar->actions().at(1);
+    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->actionGeometry(song).center());
+    QMenu* menu = song->menu();
+    ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }, 1000));
+    QTest::mouseMove(menu, menu->actionGeometry(Item(CM_STOP)).center());
+    EXPECT_EQ(Hint(), QString::fromLatin1(LoadString(CM_STOP)));
+    menu->close();
+    EXPECT_EQ(Hint(), QStringLiteral("<none>"));
+}
+
 TEST_F(HintRoutingTest, BusyTextsShowWithMiniHelpOffAndTheFrameIsDisabled)
 {
     SetMiniHelp(false);
