@@ -18,6 +18,7 @@
 #include <cstdint>
 #include <string>
 
+class QMenu;
 class TQueueList;
 
 namespace player {
@@ -108,6 +109,15 @@ public:
     bool IsChecked(int optionId) const override;
     void SetChecked(int commandId, bool checked) override;
 
+    // Settings file: options, reset mode, repeat, queue font, window position.
+    int LoadSettings();
+    // Returns -1 when a value could not be written.
+    int SaveSettings();
+    // force (Shift held at close): save even when Save Settings on Exit is off.
+    int SaveOnExit(bool force);
+    // Save Settings Now: the settings, then the album when Auto Save Album is on.
+    int SaveSettingsNow();
+
     bool IsStopped() const { return stopped_; }
     bool IsPaused() const { return paused_; }
     bool IsTracking() const { return tracking_; }
@@ -147,6 +157,7 @@ private:
     std::uint32_t DeviceLength();
     void BeginBusy(int textId);
     void EndBusy();
+    QMenu* OptionsPopup() const;
 
     static TMainWindow* instance_;
 
