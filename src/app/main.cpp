@@ -1,7 +1,37 @@
+#include "app/SingleInstance.h"
+#include "app/TApp.h"
+#include "app/TerminationSignals.h"
+
+#include <QApplication>
+#include <QStringList>
+
 #include <cstdio>
 
-int main()
+int main(int argc, char** argv)
 {
-    std::puts("Vantor: the jukebox window is not assembled yet; this build checks the libraries.");
-    return 0;
+    QApplication qtApp(argc, argv);
+    QCoreApplication::setApplicationName(QString::fromLatin1(app::TApp::kName));
+
+    app::SingleInstance instance(app::SingleInstance::DefaultServerName());
+    if (instance.ActivateRunning())
+        return 0;
+    instance.Listen();
+
+    app::TApp application(QCoreApplication::applicationDirPath());
+    if (!application.HasPaths()) {
+        std::fprintf(stderr, "Vantor: no drive holds the program's directory %s\n",
+                     qPrintable(QCoreApplication::applicationDirPath()));
+        return 1;
+    }
+    QObject::connect(&instance, &app::SingleInstance::activationRequested, &application, &app::TApp::BringToFront);
+    app::TerminationSignals terminations;
+    QObject::connect(&terminations, &app::TerminationSignals::requested, &application, &app::TApp::RequestClose);
+
+    application.PrepareServices();
+    app::TApp::AddFontFile();
+    QStringList words = QCoreApplication::arguments();
+    words.removeFirst();
+    const int code = application.Run(words.join(QLatin1Char(' ')).toStdString());
+    app::TApp::RemoveFontFile();
+    return code;
 }

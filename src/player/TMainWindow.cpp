@@ -235,6 +235,8 @@ int TMainWindow::StartSong(int index)
     const std::int64_t shown = IsChecked(kOptElapsedTime) ? 0 : DeviceLength() / 1000;
     SetItemText(kItemTime, FormatMinSec(static_cast<int>(shown)));
     SetItemText(kItemLength, FormatMinSec(seconds));
+    if (songStarted)
+        songStarted(index + 1, path, seconds);
     return seconds;
 }
 

@@ -16,6 +16,7 @@
 #include <QBasicTimer>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 class QMenu;
@@ -124,6 +125,13 @@ public:
     std::uint32_t SongLength() const { return songLength_; }
     int PendingFastWind() const { return pendingFastWind_; }
     bool TickTimerActive() const { return tickTimer_.isActive(); }
+
+    // Session end and the song log.
+    // The desktop session is ending: saves as a close without Shift does, then play stops.
+    void EndSession();
+    // Called by StartSong once a song is open and its length known: the song's
+    // 1-based number, its path and its length in whole seconds.
+    std::function<void(int number, const std::string& path, int seconds)> songStarted;
 
     // Members shared with the album, settings and frame code.
     CompoundDevice device;

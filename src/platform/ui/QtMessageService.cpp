@@ -21,6 +21,10 @@ QMessageBox::Icon iconOf(std::uint32_t style)
     }
 }
 
+// Marks a box closed by DismissAsCancel rather than by the user.
+constexpr char kDismissedProperty[] = "vantorDismissedAsCancel";
+constexpr char kServiceBoxProperty[] = "vantorServiceBox";
+
 struct Button {
     QMessageBox::StandardButton qt;
     int id;
@@ -47,6 +51,7 @@ void QtMessageService::beep(std::uint32_t)
 int QtMessageService::messageBox(QWidget* owner, const QString& text, const QString& caption, std::uint32_t style)
 {
     QMessageBox box(iconOf(style), caption, text, QMessageBox::NoButton, owner);
+    box.setProperty(kServiceBoxProperty, true);
     const std::vector<Button> buttons = buttonsOf(style);
     for (const Button& b : buttons)
         box.addButton(b.qt);
@@ -54,12 +59,26 @@ int QtMessageService::messageBox(QWidget* owner, const QString& text, const QStr
     if (def < buttons.size())
         box.setDefaultButton(buttons[def].qt);
     const auto clicked = static_cast<QMessageBox::StandardButton>(box.exec());
+    if (box.property(kDismissedProperty).toBool())
+        return IDCANCEL;
     for (const Button& b : buttons)
         if (b.qt == clicked)
             return b.id;
     // Closed without a button (Escape or the window's close box).
     const bool canCancel = (style & MB_TYPEMASK) == MB_OKCANCEL || (style & MB_TYPEMASK) == MB_YESNOCANCEL;
     return canCancel ? IDCANCEL : ((style & MB_TYPEMASK) == MB_YESNO ? IDNO : IDOK);
+}
+
+bool QtMessageService::DismissAsCancel(QWidget* widget)
+{
+    auto* box = qobject_cast<QMessageBox*>(widget);
+    if (!box || !box->property(kServiceBoxProperty).toBool())
+        return false;
+    box->setProperty(kDismissedProperty, true);
+    // QDialog's own reject: a box without an escape button ignores the close
+    // that QMessageBox would turn it into.
+    box->QDialog::done(QDialog::Rejected);
+    return true;
 }
 
 }  // namespace platform

@@ -1,0 +1,41 @@
+#pragma once
+// One copy of the program per user. The first copy listens on a local socket
+// named for the user; a later copy connects, asks the first to come forward and
+// ends. Its command line is not passed on. Two copies started at the same
+// instant may both find no one listening; the later Listen() then takes over.
+
+#include <QLocalServer>
+#include <QObject>
+#include <QString>
+
+namespace app {
+
+class SingleInstance : public QObject {
+    Q_OBJECT
+public:
+    explicit SingleInstance(QString serverName, QObject* parent = nullptr);
+
+    // "Vantor-<uid>" in the user's runtime directory (XDG_RUNTIME_DIR), or in
+    // the temporary directory when there is none.
+    static QString DefaultServerName();
+
+    // True when a running copy took the request to come forward.
+    bool ActivateRunning(int timeoutMs = 2000);
+    // Takes the name for this copy. A socket file left by a copy that crashed
+    // answers no one and is removed first. False when the name cannot be taken;
+    // the program then runs without the guard.
+    bool Listen();
+
+    const QString& ServerName() const { return name_; }
+
+signals:
+    void activationRequested();
+
+private:
+    void AcceptConnection();
+
+    QString name_;
+    QLocalServer server_;
+};
+
+}  // namespace app

@@ -1,0 +1,170 @@
+#include "app/TApp.h"
+
+#include "app/ModalDismissal.h"
+#include "app/SongLog.h"
+#include "app/UpgradeInfo.h"
+#include "app/WindowActivation.h"
+#include "controls/console/TConsoleDialog.h"
+#include "platform/gst/GstRegistration.h"
+#include "platform/midi/SequencerRegistration.h"
+#include "platform/midi/SynthHost.h"
+#include "platform/paths/PathNamespace.h"
+#include "platform/profile/DriveSettings.h"
+#include "player/TMainWindow.h"
+#include "resources/CommandIds.h"
+#include "resources/bitmaps/Bitmaps.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QThread>
+#include <QTimer>
+
+namespace app {
+
+namespace {
+
+// How often a close request waits for a modal window's event loop to end.
+constexpr int kCloseRetryMs = 20;
+
+}  // namespace
+
+TApp::TApp(const QString& programDirectory) : programDirectory_(programDirectory)
+{
+    ComputePaths();
+}
+
+TApp::~TApp()
+{
+    delete mainWindow_.data();
+    if (synthStart_.joinable())
+        synthStart_.join();
+}
+
+void TApp::ComputePaths()
+{
+    const std::optional<std::string> dir = platform::FromLinuxPath(programDirectory_.toStdString());
+    ProgramDir.clear();
+    SettingsPath.clear();
+    if (!dir)
+        return;
+    ProgramDir = *dir;
+    // A drive root comes back as "c:\": the paths beside the program add their own backslash.
+    while (ProgramDir.size() > 2 && ProgramDir.back() == '\\')
+        ProgramDir.pop_back();
+    SettingsPath = ProgramDir + "\\" + kSettingsFile;
+}
+
+void TApp::PrepareServices()
+{
+    if (HasPaths() && platform::LoadDriveSettings(SettingsPath.c_str()) > 0) {
+        // A drive of the settings file may hold the program's directory more
+        // closely than the default drives did; the file stays the same.
+        ComputePaths();
+    }
+    platform::RegisterSequencerDriver();
+    platform::RegisterGstDrivers();
+    if (!synthStart_.joinable())
+        synthStart_ = std::thread([] { platform::SynthHost::instance().start(); });
+}
+
+void TApp::AddFontFile()
+{
+    RegisterDigitalFont();
+}
+
+void TApp::RemoveFontFile()
+{
+    // The digital face is the only font the program adds.
+    QFontDatabase::removeAllApplicationFonts();
+}
+
+void TApp::InitMainWindow()
+{
+    auto* client = new player::TMainWindow(nullptr, ProgramDir);
+    client->programDir = ProgramDir;
+    client->settingsPath = SettingsPath;
+    client->songStarted = &PrintSongStarted;
+    client_ = client;
+
+    // The console stands alone as the main window until the frame exists.
+    client->setWindowTitle(QString::fromLatin1(kTitle));
+    client->setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    client->setWindowIcon(QIcon(resources::LoadIcon(resources::IDI_FRAME)));
+    client->Create();
+    mainWindow_ = client;
+    client->show();
+
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &TApp::EndSession);
+}
+
+int TApp::InitInstance(const std::string& commandLine)
+{
+    (void)commandLine;
+    if (!mainWindow_)
+        return -1;
+    ShowUpgradeInfoIfDue(client_, SettingsPath);
+    return 0;
+}
+
+int TApp::Run(const std::string& commandLine)
+{
+    InitMainWindow();
+    if (InitInstance(commandLine) < 0 || !mainWindow_)
+        return 0;
+    loopRunning_ = true;
+    if (closePending_)
+        QTimer::singleShot(0, this, &TApp::ProcessPendingClose);
+    const int code = QApplication::exec();
+    loopRunning_ = false;
+    return code;
+}
+
+void TApp::RequestClose()
+{
+    closePending_ = true;
+    DismissModalWindows();
+    if (loopRunning_)
+        QTimer::singleShot(0, this, &TApp::ProcessPendingClose);
+}
+
+void TApp::ProcessPendingClose()
+{
+    if (!closePending_)
+        return;
+    // A modal window opened meanwhile, or the loop of a dismissed one has not
+    // returned yet: closing now would pull the windows from under its caller.
+    if (DismissModalWindows() > 0 || QThread::currentThread()->loopLevel() > 1) {
+        QTimer::singleShot(kCloseRetryMs, this, &TApp::ProcessPendingClose);
+        return;
+    }
+    closePending_ = false;
+    CloseMainWindow();
+}
+
+void TApp::CloseMainWindow()
+{
+    if (!mainWindow_)
+        return;
+    if (client_ && mainWindow_ == client_.data()) {
+        client_->CleanupWindow();
+        client_->hide();
+        QCoreApplication::quit();
+        return;
+    }
+    mainWindow_->close();
+}
+
+void TApp::EndSession()
+{
+    if (client_)
+        client_->EndSession();
+}
+
+void TApp::BringToFront()
+{
+    app::BringForward(mainWindow_);
+}
+
+}  // namespace app

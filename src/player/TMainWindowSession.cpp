@@ -1,0 +1,11 @@
+#include "player/TMainWindow.h"
+
+namespace player {
+
+void TMainWindow::EndSession()
+{
+    SetStopped(true);
+    StopDevice();
+}
+
+}  // namespace player
