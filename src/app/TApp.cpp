@@ -58,15 +58,20 @@ void TApp::ComputePaths()
 
 void TApp::PrepareServices()
 {
+    LoadDrives();
+    platform::RegisterSequencerDriver();
+    platform::RegisterGstDrivers();
+    if (!synthStart_.joinable())
+        synthStart_ = std::thread([] { platform::SynthHost::instance().start(); });
+}
+
+void TApp::LoadDrives()
+{
     if (HasPaths() && platform::LoadDriveSettings(SettingsPath.c_str()) > 0) {
         // A drive of the settings file may hold the program's directory more
         // closely than the default drives did; the file stays the same.
         ComputePaths();
     }
-    platform::RegisterSequencerDriver();
-    platform::RegisterGstDrivers();
-    if (!synthStart_.joinable())
-        synthStart_ = std::thread([] { platform::SynthHost::instance().start(); });
 }
 
 void TApp::AddFontFile()

@@ -37,6 +37,8 @@ public:
     // drivers, and the synthesizer started on a thread of its own so the first
     // MIDI song does not wait for it and the first frame is not held up.
     void PrepareServices();
+    // The drives of the settings file's [Drives] section.
+    void LoadDrives();
     // Adds the digital face from the font file beside the program; silent on failure.
     static void AddFontFile();
     // Withdraws it again.

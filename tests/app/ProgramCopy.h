@@ -1,0 +1,41 @@
+#pragma once
+// A private copy of the built program for a process test: the executable and
+// its font file linked into a fresh directory (so the settings file beside it
+// is the test's own), and a private runtime directory so its single-instance
+// socket is the test's own too.
+
+#include <QByteArray>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
+
+class ProgramCopy {
+public:
+    ProgramCopy();
+
+    bool IsValid() const { return valid_; }
+    QString Dir() const { return dir_.path(); }
+    QString SocketPath() const;
+
+    void WriteSettings(const QByteArray& contents) const;
+    QByteArray ReadSettings() const;
+
+    // Starts the program with these arguments and environment additions.
+    std::unique_ptr<QProcess> Start(const QStringList& arguments = {},
+                                    const QProcessEnvironment& extra = QProcessEnvironment()) const;
+    // Waits until the program listens on its socket (it has passed the
+    // single-instance test and is building its window).
+    bool WaitListening(int timeoutMs = 15000) const;
+
+    // Sends a signal and waits for the program to end; its exit code, or -1
+    // when it crashed or did not end in time.
+    static int SignalAndWait(QProcess& process, int signalNumber, int timeoutMs = 15000);
+
+private:
+    QTemporaryDir dir_;
+    QTemporaryDir runtime_;
+    bool valid_ = false;
+};

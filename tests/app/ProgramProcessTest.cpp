@@ -1,0 +1,111 @@
+// The whole program started as a process: one copy per user, a stale socket,
+// and the close requested by a signal from the terminal.
+#include "ProgramCopy.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr char kQuietSettings[] = "[General]\r\nVersion=5.7\r\n";
+
+// What a healthy program never writes to its error output.
+void ExpectNothingAlarming(QProcess& process)
+{
+    const QByteArray err = process.readAllStandardError();
+    for (const char* word : {"ERROR", "Sanitizer", "runtime error", "QObject::", "Segmentation"})
+        EXPECT_FALSE(err.contains(word)) << word << " in:\n" << err.constData();
+}
+
+// A socket file with no one listening, as a crashed copy leaves it.
+bool MakeStaleSocket(const QString& path)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    if (fd < 0)
+        return false;
+    sockaddr_un address = {};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    if (static_cast<std::size_t>(name.size()) >= sizeof address.sun_path) {
+        ::close(fd);
+        return false;
+    }
+    std::copy(name.begin(), name.end(), address.sun_path);
+    const bool bound = ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    ::close(fd);
+    return bound && QFile::exists(path);
+}
+
+TEST(ProgramProcess, SecondCopyActivatesTheFirstAndEndsWithZero)
+{
+    ProgramCopy program;
+    ASSERT_TRUE(program.IsValid());
+    program.WriteSettings(kQuietSettings);
+    auto first = program.Start();
+    ASSERT_TRUE(program.WaitListening());
+
+    QElapsedTimer clock;
+    clock.start();
+    auto second = program.Start({QStringLiteral("c:\\other.alb")});
+    ASSERT_TRUE(second->waitForFinished(10000));
+    EXPECT_EQ(second->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second->exitCode(), 0);
+    EXPECT_LT(clock.elapsed(), 5000);
+    EXPECT_TRUE(second->readAllStandardOutput().isEmpty());
+
+    QThread::msleep(200);
+    EXPECT_EQ(first->state(), QProcess::Running);
+    EXPECT_EQ(ProgramCopy::SignalAndWait(*first, SIGTERM), 0);
+    ExpectNothingAlarming(*first);
+}
+
+TEST(ProgramProcess, StaleSocketOfACrashedCopyDoesNotBlockTheStart)
+{
+    ProgramCopy program;
+    ASSERT_TRUE(program.IsValid());
+    program.WriteSettings(kQuietSettings);
+    ASSERT_TRUE(MakeStaleSocket(program.SocketPath()));
+    auto process = program.Start();
+    ASSERT_TRUE(program.WaitListening());
+    QThread::msleep(300);
+    EXPECT_EQ(process->state(), QProcess::Running);
+    EXPECT_EQ(ProgramCopy::SignalAndWait(*process, SIGTERM), 0);
+}
+
+TEST(ProgramProcess, TerminalSignalsCloseTheProgramWithZero)
+{
+    for (int signalNumber : {SIGTERM, SIGINT, SIGHUP}) {
+        ProgramCopy program;
+        ASSERT_TRUE(program.IsValid());
+        program.WriteSettings(kQuietSettings);
+        auto process = program.Start();
+        ASSERT_TRUE(program.WaitListening());
+        QThread::msleep(500);
+        EXPECT_EQ(ProgramCopy::SignalAndWait(*process, signalNumber), 0) << signalNumber;
+        ExpectNothingAlarming(*process);
+    }
+}
+
+TEST(ProgramProcess, SigtermWhileTheUpgradeDialogIsOpen)
+{
+    ProgramCopy program;
+    ASSERT_TRUE(program.IsValid());
+    // No settings file: the upgrade information is shown modally at start.
+    auto process = program.Start();
+    ASSERT_TRUE(program.WaitListening());
+    QThread::msleep(1000);
+    EXPECT_EQ(process->state(), QProcess::Running);
+    EXPECT_EQ(ProgramCopy::SignalAndWait(*process, SIGTERM), 0);
+    ExpectNothingAlarming(*process);
+}
+
+}  // namespace
