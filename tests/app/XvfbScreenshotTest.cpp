@@ -1,0 +1,94 @@
+// The whole program on a virtual display: its window appears with the title,
+// at a sensible size, and the console inside it is drawn (not one flat colour).
+// The screenshot stays in the test data directory for a person to look at.
+#include "ProgramCopy.h"
+
+#include <QCoreApplication>
+#include <QImage>
+#include <QRegularExpression>
+#include <QSet>
+#include <QStandardPaths>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Starts the program, waits for its window, reports it and takes the screen.
+constexpr char kScript[] = R"(
+"$1" & pid=$!
+i=0
+while [ $i -lt 150 ]; do
+  xwininfo -name "The Vantor" 2>/dev/null | grep -q IsViewable && break
+  sleep 0.1; i=$((i + 1))
+done
+sleep 1.5
+xwininfo -name "The Vantor"
+import -window root "$2"
+kill -TERM $pid
+wait $pid
+echo "exit=$?"
+)";
+
+int Field(const QString& info, const char* name)
+{
+    const QRegularExpression re(QStringLiteral("%1:\\s+(-?\\d+)").arg(QLatin1String(name)));
+    const QRegularExpressionMatch m = re.match(info);
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+TEST(Xvfb, ProgramWindowOnAVirtualDisplay)
+{
+    for (const char* tool : {"xvfb-run", "xwininfo", "import"})
+        if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
+            GTEST_SKIP() << tool << " is not installed";
+    ProgramCopy program;
+    ASSERT_TRUE(program.IsValid());
+    program.WriteSettings("[General]\r\nVersion=5.7\r\n");
+    QString dataDir = qEnvironmentVariable("VANTOR_TEST_DATA");
+    if (dataDir.isEmpty())
+        dataDir = QCoreApplication::applicationDirPath();
+    const QString picture = dataDir + QStringLiteral("/testdata/vantor-screen.png");
+    QFile::remove(picture);
+
+    QProcess run;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), program.Dir());
+    run.setProcessEnvironment(env);
+    run.start(QStringLiteral("xvfb-run"),
+              {QStringLiteral("-a"), QStringLiteral("-s"), QStringLiteral("-screen 0 1024x768x24 -nolisten tcp"),
+               QStringLiteral("sh"), QStringLiteral("-c"), QString::fromLatin1(kScript), QStringLiteral("sh"),
+               program.Dir() + QStringLiteral("/vantor"), picture});
+    ASSERT_TRUE(run.waitForFinished(60000));
+    const QString out = QString::fromLocal8Bit(run.readAllStandardOutput());
+    const QString err = QString::fromLocal8Bit(run.readAllStandardError());
+    ASSERT_TRUE(out.contains(QStringLiteral("exit=0"))) << out.toStdString() << err.toStdString();
+
+    const int x = Field(out, "Absolute upper-left X");
+    const int y = Field(out, "Absolute upper-left Y");
+    const int width = Field(out, "Width");
+    const int height = Field(out, "Height");
+    ASSERT_GE(x, 0) << out.toStdString();
+    ASSERT_GE(y, 0);
+    EXPECT_GE(width, 250);
+    EXPECT_LE(width, 1024);
+    EXPECT_GE(height, 80);
+    EXPECT_LE(height, 768);
+
+    QImage screen(picture);
+    ASSERT_FALSE(screen.isNull()) << picture.toStdString();
+    const QImage window = screen.copy(x, y, width, height);
+    QSet<QRgb> colours;
+    int dark = 0;
+    for (int row = 0; row < window.height(); ++row)
+        for (int col = 0; col < window.width(); ++col) {
+            const QRgb pixel = window.pixel(col, row);
+            colours.insert(pixel);
+            dark += qGray(pixel) < 48 ? 1 : 0;
+        }
+    EXPECT_GE(colours.size(), 4) << "the window is nearly one colour";
+    // The console's panel is black behind the LED digits.
+    EXPECT_GT(dark, window.width() * window.height() / 20);
+}
+
+}  // namespace
