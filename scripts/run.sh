@@ -1,8 +1,49 @@
 #!/usr/bin/env bash
-# The run command: installs what is missing, builds, and starts the jukebox.
+# The run command: installs what is missing, builds, and starts the jukebox on
+# its bundled demo album. Arguments go to the program (an album to load).
+# With no display it runs on a virtual one (Xvfb), says so, and saves a
+# screenshot after a few seconds; Ctrl+C closes the program as its close box
+# does (settings and album are saved) and then stops the virtual display.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 scripts/setup.sh
 scripts/build.sh build
-exec build/bin/vantor "$@"
+
+if [[ -n "${DISPLAY:-}" || -n "${WAYLAND_DISPLAY:-}" ]]; then
+  exec build/bin/vantor "$@"
+fi
+
+n=99
+while [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]]; do n=$((n + 1)); done
+# Its own session: Ctrl+C must reach the program only, which still needs the
+# display while it saves.
+setsid Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill "$xvfb" 2>/dev/null || true' EXIT
+for _ in $(seq 50); do
+  [[ -e /tmp/.X11-unix/X$n ]] && break
+  sleep 0.1
+done
+export DISPLAY=":$n"
+shot="$root/build/vantor-screen.png"
+echo "No display found: The Vantor runs on the virtual display $DISPLAY (Xvfb). Press Ctrl+C to quit."
+
+set +e
+build/bin/vantor "$@" &
+pid=$!
+# Ctrl+C reaches the program itself (the whole process group gets it).
+trap '' INT
+trap 'kill -TERM "$pid" 2>/dev/null' TERM
+(
+  sleep 4
+  if import -window root "$shot" 2>/dev/null; then
+    echo "Screenshot of the virtual display: $shot"
+  fi
+) &
+status=0
+while kill -0 "$pid" 2>/dev/null; do
+  wait "$pid"
+  status=$?
+done
+exit "$status"

@@ -16,7 +16,6 @@ namespace {
 constexpr std::array<int, 3> kSignals = {SIGINT, SIGTERM, SIGHUP};
 
 int pipeFds[2] = {-1, -1};
-struct sigaction previous[kSignals.size()];
 
 extern "C" void OnSignal(int number)
 {
@@ -27,34 +26,36 @@ extern "C" void OnSignal(int number)
     errno = saved;
 }
 
+// The handlers stay for the life of the process: a request that arrives while
+// the program is already ending (its session saved) must not kill it half way
+// through; the byte then waits in a pipe that nobody reads.
+bool InstallHandlers()
+{
+    static const bool installed = [] {
+        if (::pipe2(pipeFds, O_CLOEXEC | O_NONBLOCK) != 0)
+            return false;
+        struct sigaction action = {};
+        action.sa_handler = OnSignal;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_RESTART;
+        for (int number : kSignals)
+            ::sigaction(number, &action, nullptr);
+        return true;
+    }();
+    return installed;
+}
+
 }  // namespace
 
 TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent)
 {
-    if (pipeFds[0] >= 0 || ::pipe2(pipeFds, O_CLOEXEC | O_NONBLOCK) != 0) {
+    if (!InstallHandlers())
         return;
-    }
     notifier_ = std::make_unique<QSocketNotifier>(pipeFds[0], QSocketNotifier::Read);
     connect(notifier_.get(), &QSocketNotifier::activated, this, &TerminationSignals::Drain);
-    struct sigaction action = {};
-    action.sa_handler = OnSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    for (std::size_t i = 0; i < kSignals.size(); ++i)
-        ::sigaction(kSignals[i], &action, &previous[i]);
 }
 
-TerminationSignals::~TerminationSignals()
-{
-    if (!notifier_)
-        return;
-    for (std::size_t i = 0; i < kSignals.size(); ++i)
-        ::sigaction(kSignals[i], &previous[i], nullptr);
-    notifier_.reset();
-    ::close(pipeFds[0]);
-    ::close(pipeFds[1]);
-    pipeFds[0] = pipeFds[1] = -1;
-}
+TerminationSignals::~TerminationSignals() = default;
 
 void TerminationSignals::Drain()
 {

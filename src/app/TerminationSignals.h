@@ -1,8 +1,8 @@
 #pragma once
 // SIGINT, SIGTERM and SIGHUP from outside become a close request on the user
 // interface thread: the handler only writes to a pipe that a socket notifier
-// watches, so no Qt code ever runs inside the handler. One object at a time;
-// the previous handlers come back when it goes.
+// watches, so no Qt code ever runs inside the handler. One object at a time
+// reports the requests; the handlers are installed with the first.
 
 #include <QObject>
 

@@ -95,6 +95,25 @@ TEST(ProgramProcess, TerminalSignalsCloseTheProgramWithZero)
     }
 }
 
+TEST(ProgramProcess, RepeatedSignalsWhileClosingStillEndWithZero)
+{
+    ProgramCopy program;
+    ASSERT_TRUE(program.IsValid());
+    program.WriteSettings(kQuietSettings);
+    auto process = program.Start();
+    ASSERT_TRUE(program.WaitListening());
+    QThread::msleep(500);
+    const auto pid = static_cast<pid_t>(process->processId());
+    // As the run script does on Ctrl+C: the terminal's SIGINT, then more.
+    for (int i = 0; i < 20 && process->state() == QProcess::Running; ++i) {
+        ::kill(pid, i % 2 ? SIGTERM : SIGINT);
+        process->waitForFinished(20);
+    }
+    ASSERT_TRUE(process->state() == QProcess::NotRunning || process->waitForFinished(15000));
+    EXPECT_EQ(process->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process->exitCode(), 0);
+}
+
 TEST(ProgramProcess, SigtermWhileTheUpgradeDialogIsOpen)
 {
     ProgramCopy program;
