@@ -44,6 +44,7 @@ TMainFrame::TMainFrame(player::TMainWindow* client, QWidget* parent) : QWidget(p
     instance_ = this;
     setObjectName(QStringLiteral("Vantor"));
     setWindowTitle(QString::fromLatin1(kCaption));
+    setWindowIcon(QIcon(resources::LoadIcon(resources::IDI_FRAME)));
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Button);
     setAcceptDrops(true);

@@ -7,6 +7,7 @@
 #include <QCursor>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QIcon>
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -20,6 +21,7 @@
 #include "frame/MouseRules.h"
 #include "player/TMainWindow.h"
 #include "resources/CommandIds.h"
+#include "resources/bitmaps/Bitmaps.h"
 
 namespace frame {
 
@@ -112,8 +114,13 @@ void TMainFrame::mouseDoubleClickEvent(QMouseEvent* event)
 void TMainFrame::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && isMinimized())
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    // The meter is the minimized window's picture; a restored window shows the program's icon.
+    if (isMinimized())
         DrawIconProgress();
+    else
+        setWindowIcon(QIcon(resources::LoadIcon(IDI_FRAME)));
 }
 
 std::vector<std::string> TMainFrame::DroppedPaths(const QMimeData* data)

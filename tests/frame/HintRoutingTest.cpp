@@ -9,6 +9,8 @@
 #include "resources/CommandIds.h"
 #include "resources/strings/StringTable.h"
 
+#include <QImage>
+
 #include <QAction>
 #include <QEnterEvent>
 #include <QMenuBar>
@@ -172,10 +174,16 @@ TEST_F(HintRoutingTest, DroppedUrlsGiveTheirLocalPathsInOrder)
 
 TEST_F(HintRoutingTest, MinimizedFrameShowsTheMeterInItsIcon)
 {
+    const QImage programIcon = frame->windowIcon().pixmap(32, 32).toImage();
     Console().iconProgress = 150;
-    frame->DrawIconProgress();
-    EXPECT_FALSE(frame->windowIcon().isNull());
+    frame->showMinimized();
+    ASSERT_TRUE(frame->IsIconic());
     EXPECT_EQ(Console().iconProgress, 100);
+    const QImage meter = frame->windowIcon().pixmap(32, 32).toImage();
+    EXPECT_NE(meter, programIcon);
+    frame->showNormal();
+    EXPECT_FALSE(frame->IsIconic());
+    EXPECT_EQ(frame->windowIcon().pixmap(32, 32).toImage(), programIcon);
 }
 
 }  // namespace
