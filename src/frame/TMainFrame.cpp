@@ -118,6 +118,8 @@ void TMainFrame::Create()
     }
     // The bars exist and are shown; their items say so until the settings say otherwise.
     RefreshElementChecks();
+    if (client_)
+        client_->LoadSettings();
     hints_->SetTracking(menuState_->IsChecked(resources::CM_MINI_HELP));
     // The native window first, so that the desktop's border is known where it can be.
     winId();

@@ -149,7 +149,10 @@ void TMainFrame::ApplyMenuBar()
 
 void TMainFrame::closeEvent(QCloseEvent* event)
 {
-    if (ShiftHeld()) {
+    const bool shift = ShiftHeld();
+    if (client_)
+        client_->SaveOnExit(shift);
+    if (shift) {
         // Shift with any close request saves everything and keeps the window open.
         event->ignore();
         return;

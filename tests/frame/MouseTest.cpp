@@ -101,6 +101,7 @@ TEST_F(MouseTest, QueueListKeepsItsRightButton)
 
 TEST_F(MouseTest, ElementsPopupCarriesTheMarksAndRoutesTheChoice)
 {
+    frame->FrameMenu()->SetChecked(CM_ALWAYS_ON_TOP, false);
     frame->RouteCommand(CM_VOLUME_BAR);
     ASSERT_TRUE(frame->VolumeBar()->isHidden());
     QTest::mousePress(&Console(), Qt::RightButton, Qt::AltModifier, QPoint(5, 5));

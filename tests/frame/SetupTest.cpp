@@ -74,5 +74,38 @@ TEST_F(SetupTest, RestoredRectIsTheFramesOuterRectangle)
     EXPECT_EQ(QRect(left, top, width, height), frame->frameGeometry());
 }
 
+TEST_F(SetupTest, CloseWithShiftSavesEverythingAndStaysOpen)
+{
+    Start("[General]\r\nWindowPosition=60 70 420\r\n");
+    frame->FrameMenu()->SetChecked(CM_SAVE_SETTINGS_ON_EXIT, false);
+    frame->RouteCommand(CM_MENU_BAR);
+
+    QTest::keyPress(frame->windowHandle(), Qt::Key_Shift, Qt::ShiftModifier);
+    frame->close();
+    QTest::keyRelease(frame->windowHandle(), Qt::Key_Shift, Qt::NoModifier);
+    EXPECT_TRUE(frame->isVisible());
+    const QByteArray saved = drive.readFile("vantor/Vantor.ini");
+    // The settings in full: the menu bar's check among them.
+    EXPECT_TRUE(saved.contains("Menu=0")) << saved.constData();
+
+    // Without Shift only the state of Save Settings on Exit is written, and the frame closes.
+    frame->RouteCommand(CM_MENU_BAR);
+    frame->RouteCommand(CM_EXIT);
+    EXPECT_FALSE(frame->isVisible());
+    EXPECT_TRUE(drive.readFile("vantor/Vantor.ini").contains("Menu=0"));
+    EXPECT_TRUE(frame->Client()->IsStopped());
+}
+
+TEST_F(SetupTest, SettingsDecideWhichBarsShowAtStart)
+{
+    Start("[Settings]\r\nVolumeBar=0\r\nStatusBar=0\r\n");
+    EXPECT_TRUE(frame->Bar(CM_VOLUME_BAR)->isHidden());
+    EXPECT_TRUE(frame->Bar(CM_STATUS_BAR)->isHidden());
+    EXPECT_FALSE(frame->Bar(CM_BUTTONS)->isHidden());
+    EXPECT_EQ(frame->height(), frame->ContentHeight());
+    frame->RouteCommand(CM_VOLUME_BAR);
+    EXPECT_FALSE(frame->Bar(CM_VOLUME_BAR)->isHidden());
+}
+
 }  // namespace
 }  // namespace frametest
