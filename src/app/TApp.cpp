@@ -5,6 +5,7 @@
 #include "app/UpgradeInfo.h"
 #include "app/WindowActivation.h"
 #include "controls/console/TConsoleDialog.h"
+#include "frame/TMainFrame.h"
 #include "platform/gst/GstRegistration.h"
 #include "platform/midi/SequencerRegistration.h"
 #include "platform/midi/SynthHost.h"
@@ -93,13 +94,14 @@ void TApp::InitMainWindow()
     client->songStarted = &PrintSongStarted;
     client_ = client;
 
-    // The console stands alone as the main window until the frame exists.
-    client->setWindowTitle(QString::fromLatin1(kTitle));
-    client->setWindowFlag(Qt::WindowMaximizeButtonHint, false);
-    client->setWindowIcon(QIcon(resources::LoadIcon(resources::IDI_FRAME)));
-    client->Create();
-    mainWindow_ = client;
-    client->show();
+    auto* mainFrame = new frame::TMainFrame(client);
+    mainFrame->setWindowTitle(QString::fromLatin1(kTitle));
+    mainFrame->setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    mainFrame->setWindowIcon(QIcon(resources::LoadIcon(resources::IDI_FRAME)));
+    mainFrame->SetApplicationHandler(&commands_);
+    mainWindow_ = mainFrame;
+    // The frame's set-up (settings, window position, bars) runs here and shows it.
+    mainFrame->Create();
 
     connect(qApp, &QGuiApplication::commitDataRequest, this, &TApp::EndSession);
 }
@@ -150,15 +152,8 @@ void TApp::ProcessPendingClose()
 
 void TApp::CloseMainWindow()
 {
-    if (!mainWindow_)
-        return;
-    if (client_ && mainWindow_ == client_.data()) {
-        client_->CleanupWindow();
-        client_->hide();
-        QCoreApplication::quit();
-        return;
-    }
-    mainWindow_->close();
+    if (mainWindow_)
+        mainWindow_->close();
 }
 
 void TApp::EndSession()

@@ -4,6 +4,7 @@ namespace player {
 
 void TMainWindow::EndSession()
 {
+    SaveOnExit(false);
     SetStopped(true);
     StopDevice();
 }

@@ -114,17 +114,29 @@ TEST(ProgramProcess, RepeatedSignalsWhileClosingStillEndWithZero)
     EXPECT_EQ(process->exitCode(), 0);
 }
 
-TEST(ProgramProcess, SigtermWhileTheUpgradeDialogIsOpen)
+TEST(ProgramProcess, SigtermWhileTheUpgradeDialogIsOpenSavesAsACloseDoes)
 {
-    ProgramCopy program;
-    ASSERT_TRUE(program.IsValid());
-    // No settings file: the upgrade information is shown modally at start.
-    auto process = program.Start();
-    ASSERT_TRUE(program.WaitListening());
-    QThread::msleep(1000);
-    EXPECT_EQ(process->state(), QProcess::Running);
-    EXPECT_EQ(ProgramCopy::SignalAndWait(*process, SIGTERM), 0);
-    ExpectNothingAlarming(*process);
+    struct Case {
+        const char* saveOnExit;
+        bool saved;
+    };
+    for (const Case c : {Case{"1", true}, Case{"0", false}}) {
+        ProgramCopy program;
+        ASSERT_TRUE(program.IsValid());
+        // An older version's settings: the upgrade information is open when the signal comes.
+        program.WriteSettings(QByteArray("[General]\r\nVersion=5.6\r\n[Settings]\r\nSaveSettingsOnExit=") +
+                              c.saveOnExit + "\r\n");
+        auto process = program.Start();
+        ASSERT_TRUE(program.WaitListening());
+        QThread::msleep(1000);
+        EXPECT_EQ(process->state(), QProcess::Running);
+        EXPECT_EQ(ProgramCopy::SignalAndWait(*process, SIGTERM), 0);
+        ExpectNothingAlarming(*process);
+        const QByteArray settings = program.ReadSettings();
+        EXPECT_EQ(settings.contains("Version=5.7"), c.saved) << settings.constData();
+        EXPECT_EQ(settings.contains("WindowPosition="), c.saved) << settings.constData();
+        EXPECT_TRUE(settings.contains(QByteArray("SaveSettingsOnExit=") + c.saveOnExit)) << settings.constData();
+    }
 }
 
 }  // namespace
