@@ -18,7 +18,16 @@ constexpr int kMaxModalDepth = 32;
 int DismissModalWindows()
 {
     int dismissed = 0;
+    // An open pop-up menu runs an event loop of its own: it goes first, as Escape would close it.
     QWidget* previous = nullptr;
+    while (QWidget* popup = QApplication::activePopupWidget()) {
+        if (popup == previous || dismissed >= kMaxModalDepth)
+            break;
+        previous = popup;
+        popup->close();
+        ++dismissed;
+    }
+    previous = nullptr;
     while (QWidget* modal = QApplication::activeModalWidget()) {
         if (modal == previous || dismissed >= kMaxModalDepth)
             break;

@@ -3,9 +3,9 @@
 
 namespace app {
 
-// Dismisses every open modal window, topmost first, as Cancel: a message box
-// of the message service answers IDCANCEL, a dialog is rejected, any other
-// modal window is closed. Returns how many were dismissed. The nested event
+// Dismisses every open modal window, topmost first, as Cancel: an open pop-up
+// menu is closed without a choice, a message box of the message service
+// answers IDCANCEL, a dialog is rejected, any other modal window is closed. Returns how many were dismissed. The nested event
 // loops they ran end once control returns to them.
 int DismissModalWindows();
 

@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QTimer>
 
@@ -196,6 +197,16 @@ TEST(ModalDismissal, NestedDialogAndBoxAreAllDismissedTopmostFirst)
     EXPECT_EQ(boxAnswer, platform::IDCANCEL);
     EXPECT_EQ(dismissed, 2);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST(ModalDismissal, OpenPopupMenuClosesWithoutAChoice)
+{
+    QMenu menu;
+    menu.addAction(QStringLiteral("Play"));
+    int dismissed = -1;
+    QTimer::singleShot(0, [&] { dismissed = app::DismissModalWindows(); });
+    EXPECT_EQ(menu.exec(QPoint(10, 10)), nullptr);
+    EXPECT_EQ(dismissed, 1);
 }
 
 TEST(ModalDismissal, NothingOpenNothingDismissed)
