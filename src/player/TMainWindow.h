@@ -6,6 +6,7 @@
 
 #include "album/IOptionState.h"
 #include "album/IQueuePlayer.h"
+#include "album/TAlbumList.h"
 #include "controls/console/TConsoleDialog.h"
 #include "controls/menu/ICommandHandler.h"
 #include "media/CheckMarks.h"
@@ -104,6 +105,27 @@ public:
     void ClearSongDisplay();
     void SetIconProgress(int percent);
 
+    // The album file and the Album menu's commands; 0 or -1.
+    int LoadAlbum(const std::string& path);
+    int WriteAlbum(const std::string& path);
+    // initialPath: the name the Save Album dialog starts with; may be null.
+    int AskSaveAlbum(const std::string* initialPath);
+    void LoadDefaultAlbum();
+    int NewAlbum();
+    int OpenAlbum();
+    int SaveAlbum();
+    int SaveAlbumAs();
+    int CloseAlbum();
+    int DeleteAlbum();
+    int RemoveDuplicates();
+
+    // The recent albums and the album chosen at start-up.
+    void UpdateRecentMenu();
+    int OpenRecentAlbum(int command);
+    // commandLine: the program's arguments joined by one blank each. -1 when the
+    // user chose to end the program instead.
+    int LoadStartupAlbum(const std::string& commandLine);
+
     // The queue's view of the player, the options and the reset's check marks.
     int CurrentSong() const override { return currentSong; }
     void SetCurrentSong(int index) override { currentSong = index; }
@@ -146,6 +168,7 @@ public:
     int iconProgress = 0;
     IPositionSlider* positionSlider = nullptr;
     IMenuState* frameMenu = nullptr;
+    TAlbumList recentAlbums;
 
 protected:
     // The set-up after the console's own, in the order the program relies on.
