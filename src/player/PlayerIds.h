@@ -42,6 +42,8 @@ constexpr int kItemSongNumber = resources::IDC_SONG_NUMBER;
 constexpr int kLampPlay = resources::IDC_LAMP_PLAY;
 constexpr int kLampPause = resources::IDC_LAMP_PAUSE;
 constexpr int kLampRepeat = resources::IDC_LAMP_REPEAT;
+constexpr int kLampLoop = resources::IDC_LAMP_LOOP;
+constexpr int kLampRandom = resources::IDC_LAMP_RANDOM;
 
 // Status-bar text gadgets: album (left) and song (right).
 constexpr int kPaneAlbum = 7856;

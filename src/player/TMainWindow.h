@@ -141,6 +141,17 @@ public:
     // Save Settings Now: the settings, then the album when Auto Save Album is on.
     int SaveSettingsNow();
 
+    // --- the command table's own operations (TMainWindowOptions.cpp) ---
+    // Flips the option's check mark. Random Order and Continuous Loop light or
+    // put out their lamps; Elapsed Time rewrites the time read-out of an open song.
+    void ToggleOption(int id);
+    // The font dialog on the queue list's font; Cancel keeps the font.
+    void SetQueueFont();
+    // The About dialog: accepted, nothing to show yet.
+    void ShowAbout();
+    // A request to the help engine for "Vantor.hlp" in the program's directory.
+    void ShowHelp(unsigned command, unsigned long data);
+
     bool IsStopped() const { return stopped_; }
     bool IsPaused() const { return paused_; }
     bool IsTracking() const { return tracking_; }
@@ -175,6 +186,8 @@ protected:
     void SetupWindow() override;
     bool event(QEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
+    // OK and Cancel (Enter and Escape) do nothing: the console never closes by keyboard.
+    void EvCommand(int id) override;
 
 private:
     void SetItemText(int itemId, const std::string& text);

@@ -1,4 +1,4 @@
-// The console's command table: the commands the player runs itself. A command
+// The console's command table: the first link of the routing chain. A command
 // not listed here goes on to the frame and then to the application.
 #include "player/TMainWindow.h"
 
@@ -10,15 +10,40 @@
 namespace player {
 
 namespace {
+
 bool ShiftHeld()
 {
     return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ShiftModifier);
 }
+
+bool IsToggledOption(int commandId)
+{
+    switch (commandId) {
+    case resources::CM_CONTINUOUS_LOOP:
+    case resources::CM_RANDOM_ORDER:
+    case resources::CM_ELAPSED_TIME:
+    case resources::CM_AUTO_PLAY:
+    case resources::CM_AUTO_SAVE_ALBUM:
+    case resources::CM_RELATIVE_PATHS:
+    case resources::CM_ALLOW_DUPLICATES:
+    case resources::CM_CONFIRM_DELETE:
+    case resources::CM_SAVE_SETTINGS_ON_EXIT:
+        return true;
+    default:
+        return false;
+    }
+}
+
 }  // namespace
 
 bool TMainWindow::HandleCommand(int commandId)
 {
+    if (IsToggledOption(commandId)) {
+        ToggleOption(commandId);
+        return true;
+    }
     switch (commandId) {
+    // Song
     case kCmdPlay:
     case kCmdPlayButton:
         PlaySelected();
@@ -41,9 +66,6 @@ bool TMainWindow::HandleCommand(int commandId)
     case kCmdDelete:
         DeleteSelectedSongFile();
         return true;
-    case kCmdClear:
-        ClearAlbum();
-        return true;
     case kCmdHighlightCurrent:
         HighlightCurrent();
         return true;
@@ -55,6 +77,20 @@ bool TMainWindow::HandleCommand(int commandId)
         if (queue)
             queue->MoveSongDown(ShiftHeld());
         return true;
+    case resources::CM_MUTE:
+        // The volume device with its mute comes later; the command is already taken.
+        return true;
+    case kCmdRewindRepeat:
+    case kCmdForwardRepeat:
+    case kCmdRewindRelease:
+    case kCmdForwardRelease:
+        FastWind(commandId);
+        return true;
+
+    // Album
+    case kCmdClear:
+        ClearAlbum();
+        return true;
     case resources::CM_SORT_ALBUM:
         if (queue)
             queue->SortAlbum();
@@ -63,12 +99,26 @@ bool TMainWindow::HandleCommand(int commandId)
         if (queue)
             queue->ShuffleAlbum();
         return true;
-    case kCmdRewindRepeat:
-    case kCmdForwardRepeat:
-    case kCmdRewindRelease:
-    case kCmdForwardRelease:
-        FastWind(commandId);
+    case resources::CM_ALBUM_PROPERTIES:
+        // The album properties dialog comes later; the command is already taken.
         return true;
+
+    // Options
+    case resources::CM_NO_RESET:
+    case resources::CM_STANDARD_RESET:
+    case resources::CM_FULL_RESET:
+    case resources::CM_CUSTOM_RESET:
+        midiReset.SetResetMode(commandId);
+        return true;
+    case resources::CM_SET_FONT:
+        SetQueueFont();
+        return true;
+
+    // Help
+    case resources::CM_ABOUT:
+        ShowAbout();
+        return true;
+
     default:
         return false;
     }

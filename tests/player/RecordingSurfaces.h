@@ -49,7 +49,7 @@ public:
     void SetStatusPane(int id, const std::string& text) override { panes[id] = text; }
     bool IsIconic() const override { return iconic; }
     void DrawIconProgress() override { ++iconDraws; }
-    player::IMenuState* FrameMenu() override { return &menu; }
+    player::IMenuState* FrameMenu() override { return menuInUse ? menuInUse : &menu; }
     player::ISystemMenu* SystemMenu() override { return &systemMenu; }
     player::IToolBarButtons* ToolBar() override { return &toolBar; }
     void RefreshElementChecks() override { ++elementRefreshes; }
@@ -61,6 +61,8 @@ public:
     int restored[4] = {10, 20, 300, 400};
 
     RecordingMenu menu;
+    // A menu of another kind in place of the recording one (set before Create()).
+    player::IMenuState* menuInUse = nullptr;
     RecordingMenu systemMenu;
     RecordingToolBar toolBar;
     std::vector<int> busy;

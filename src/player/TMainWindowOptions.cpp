@@ -1,0 +1,55 @@
+// The operations the command table runs itself: option toggles, the queue font,
+// help requests and the keyboard's OK and Cancel.
+
+#include "album/TQueueList.h"
+#include "player/IPositionSlider.h"
+#include "player/PlayerIds.h"
+#include "player/TMainWindow.h"
+#include "platform/ui/FontDialog.h"
+
+namespace player {
+
+void TMainWindow::ToggleOption(int id)
+{
+    const bool on = !IsChecked(id);
+    SetChecked(id, on);
+    switch (id) {
+    case kOptRandomOrder:
+        SetLamp(kLampRandom, on);
+        break;
+    case kOptContinuousLoop:
+        SetLamp(kLampLoop, on);
+        break;
+    case kOptElapsedTime:
+        // Without a song there is no time to show; the mark alone changes.
+        if (device.IsOpen())
+            ShowTimeAt(TargetOfSliderPos(positionSlider ? positionSlider->GetPosition() : 0));
+        break;
+    default:
+        break;
+    }
+}
+
+void TMainWindow::SetQueueFont()
+{
+    if (!queue)
+        return;
+    QFont font = queue->GetLogFont();
+    if (!platform::ChooseFont(this, font))
+        return;
+    queue->GetLogFont() = font;
+    queue->FontChanged();
+}
+
+void TMainWindow::ShowAbout()
+{
+}
+
+void TMainWindow::EvCommand(int id)
+{
+    if (id == IDOK || id == IDCANCEL)
+        return;
+    TConsoleDialog::EvCommand(id);
+}
+
+}  // namespace player
