@@ -7,6 +7,7 @@
 #include "player/IPositionSlider.h"
 #include "player/IToolBarButtons.h"
 #include "player/PlayerIds.h"
+#include "platform/help/Help.h"
 #include "platform/mci/MciConstants.h"
 #include "platform/mci/MciNotifyEvent.h"
 #include "resources/strings/StringTable.h"
@@ -81,6 +82,7 @@ void TMainWindow::CleanupWindow()
     // Sound back on in case the song was muted.
     device.Set(mci::MCI_SET_AUDIO | mci::MCI_SET_ON, mci::MCI_SET_AUDIO_ALL);
     device.Close();
+    ShowHelp(platform::help::HELP_QUIT, 0);
 }
 
 bool TMainWindow::event(QEvent* event)

@@ -3,6 +3,7 @@
 #include "player/TMainWindow.h"
 
 #include "album/TQueueList.h"
+#include "platform/help/Help.h"
 #include "player/PlayerIds.h"
 
 #include <QGuiApplication>
@@ -15,6 +16,8 @@ bool ShiftHeld()
 {
     return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ShiftModifier);
 }
+
+constexpr const char* kEmptyKey = "";
 
 bool IsToggledOption(int commandId)
 {
@@ -115,6 +118,19 @@ bool TMainWindow::HandleCommand(int commandId)
         return true;
 
     // Help
+    case resources::CM_HELP_CONTENTS:
+        ShowHelp(platform::help::HELP_CONTENTS, 0);
+        return true;
+    case resources::CM_HELP_TUTORIAL:
+        ShowHelp(platform::help::HELP_CONTEXT, resources::CM_HELP_TUTORIAL);
+        return true;
+    case resources::CM_HELP_KEYWORD:
+        // The search opens with an empty key.
+        ShowHelp(platform::help::HELP_PARTIALKEY, reinterpret_cast<unsigned long>(kEmptyKey));
+        return true;
+    case resources::CM_HELP_USING:
+        ShowHelp(platform::help::HELP_HELPONHELP, 0);
+        return true;
     case resources::CM_ABOUT:
         ShowAbout();
         return true;

@@ -5,6 +5,7 @@
 #include "player/IPositionSlider.h"
 #include "player/PlayerIds.h"
 #include "player/TMainWindow.h"
+#include "platform/help/Help.h"
 #include "platform/ui/FontDialog.h"
 
 namespace player {
@@ -39,6 +40,12 @@ void TMainWindow::SetQueueFont()
         return;
     queue->GetLogFont() = font;
     queue->FontChanged();
+}
+
+void TMainWindow::ShowHelp(unsigned command, unsigned long data)
+{
+    // The help window belongs to the frame around the console.
+    platform::help::ShowHelp(window(), programDir + "\\Vantor.hlp", command, data);
 }
 
 void TMainWindow::ShowAbout()
