@@ -1,6 +1,7 @@
 #include "frame/TMainFrame.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QIcon>
 #include <QMenu>
 #include <QMenuBar>
@@ -11,6 +12,7 @@
 
 #include "album/TQueueList.h"
 #include "controls/gadgets/TButtonGadget.h"
+#include "controls/menu/AcceleratorFilter.h"
 #include "frame/ElementTable.h"
 #include "frame/FrameMenuState.h"
 #include "frame/FrameServices.h"
@@ -53,6 +55,8 @@ TMainFrame::TMainFrame(player::TMainWindow* client, QWidget* parent) : QWidget(p
         client_->setParent(this);
     BuildMenus();
     BuildBars();
+    // Table 7735 wherever the focus is in this window.
+    qApp->installEventFilter(new AcceleratorFilter(this, [this](int id) { RouteCommand(id); }));
     stack_.SetMenuBar(menuBar_);
     stack_.SetClient(client_);
     stack_.AddTop(listBar_);
