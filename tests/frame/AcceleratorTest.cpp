@@ -27,7 +27,9 @@ TEST_F(AcceleratorTest, KeysInTheQueueRunTheirCommandsThroughTheChain)
     QTest::keyClick(queue, Qt::Key_Backspace);
     EXPECT_EQ(queue->GetSelIndex(), 0);
     // Enter types Ctrl+M's: Mute, taken by the console.
+    Routed().clear();
     QTest::keyClick(queue, Qt::Key_Return);
+    EXPECT_EQ(Routed(), std::vector<int>{CM_MUTE});
     EXPECT_TRUE(app.commands.empty());
     EXPECT_EQ(queue->GetSelIndex(), 0);
     QTest::keyClick(queue, Qt::Key_T, Qt::ControlModifier);
@@ -44,8 +46,10 @@ TEST_F(AcceleratorTest, KeysInTheQueueRunTheirCommandsThroughTheChain)
 TEST_F(AcceleratorTest, TheConsoleKeepsEnterAndEscapeButTakesCtrlKeys)
 {
     PlayOneSong();
+    Routed().clear();
     QTest::keyClick(&Console(), Qt::Key_Return);
     QTest::keyClick(&Console(), Qt::Key_Escape);
+    EXPECT_TRUE(Routed().empty());
     EXPECT_TRUE(Console().isVisible());
     EXPECT_TRUE(frame->isVisible());
     EXPECT_FALSE(Console().IsPaused());

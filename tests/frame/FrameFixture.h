@@ -29,11 +29,23 @@ public:
     std::vector<int> commands;
 };
 
+// The console, keeping every command the chain offers it (it is the first link).
+class RecordingConsole : public player::TMainWindow {
+public:
+    using player::TMainWindow::TMainWindow;
+    bool HandleCommand(int id) override
+    {
+        offered.push_back(id);
+        return player::TMainWindow::HandleCommand(id);
+    }
+    std::vector<int> offered;
+};
+
 class FrameFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        auto* console = new player::TMainWindow(nullptr, "c:\\vantor", &RecordingMidiOut::create);
+        auto* console = new RecordingConsole(nullptr, "c:\\vantor", &RecordingMidiOut::create);
         frame = std::make_unique<frame::TMainFrame>(console);
         frame->SetApplicationHandler(&app);
         frame->Create();
@@ -48,6 +60,8 @@ protected:
     }
 
     player::TMainWindow& Console() const { return *frame->Client(); }
+    // The commands routed since the last clear, whoever took them.
+    std::vector<int>& Routed() const { return static_cast<RecordingConsole*>(frame->Client())->offered; }
 
     // Starts a song so that pause has something to act on.
     void PlayOneSong()

@@ -36,14 +36,14 @@ protected:
         const QPoint at = target == frame->Bar(CM_QUEUE_BOX) ? QPoint(3, 3) : target->rect().center();
         const bool repeatBefore = Console().repeat;
         const bool pausedBefore = Console().IsPaused();
-        app.commands.clear();
+        Routed().clear();
         QTest::mousePress(target, Qt::RightButton, keys, at);
         QTest::mouseRelease(target, Qt::RightButton, keys, at);
         Deliver();
         Outcome outcome;
         outcome.repeat = Console().repeat != repeatBefore;
         outcome.pause = Console().IsPaused() != pausedBefore;
-        outcome.mute = std::count(app.commands.begin(), app.commands.end(), CM_MUTE) == 1;
+        outcome.mute = std::count(Routed().begin(), Routed().end(), CM_MUTE) == 1;
         if (QMenu* popup = frame->ElementsPopup()) {
             outcome.popup = popup->isVisible();
             popup->close();
@@ -152,8 +152,7 @@ TEST_F(MouseTest, ButtonsPostTheirCommandsThroughTheChain)
     ASSERT_NE(stop, nullptr);
     QTest::mouseClick(stop, Qt::LeftButton);
     Deliver();
-    // Add to Album is not the console's yet: it reaches the application.
-    EXPECT_EQ(app.commands, std::vector<int>{CM_ADD_SONGS});
+    EXPECT_EQ(Routed(), std::vector<int>{CM_ADD_SONGS});
 }
 
 TEST_F(MouseTest, ToolBarButtonsFollowThePlayer)
