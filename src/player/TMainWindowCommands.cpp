@@ -116,6 +116,9 @@ bool TMainWindow::HandleCommand(int commandId)
     case resources::CM_SET_FONT:
         SetQueueFont();
         return true;
+    case resources::CM_SAVE_SETTINGS_NOW:
+        SaveSettingsNow();
+        return true;
 
     // Help
     case resources::CM_HELP_CONTENTS:

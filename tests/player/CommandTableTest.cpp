@@ -3,6 +3,8 @@
 
 #include "player/MenuTreeFixture.h"
 #include "player/ScriptedFontDialog.h"
+#include "platform/profile/PrivateProfile.h"
+#include "support/TempDrive.h"
 
 #include <functional>
 
@@ -188,6 +190,16 @@ TEST_F(CommandTableTest, FrameAndApplicationCommandsGoOn)
         EXPECT_FALSE(window->HandleCommand(id));
         EXPECT_EQ(Checked(id), menuMark);
     }
+}
+
+TEST_F(CommandTableTest, SaveSettingsNowWritesTheSettingsFile)
+{
+    TempDrive drive;
+    window->settingsPath = drive.path("vantor.ini");
+    window->HandleCommand(CM_FULL_RESET);
+    EXPECT_TRUE(window->HandleCommand(CM_SAVE_SETTINGS_NOW));
+    EXPECT_EQ(platform::GetPrivateProfileInt("Settings", "MidiAutoReset", -1, window->settingsPath.c_str()),
+              MidiReset::kModeFull);
 }
 
 TEST_F(CommandTableTest, CancelledFontDialogKeepsTheQueueFont)
