@@ -225,4 +225,21 @@ TEST(WindowActivation, MinimizedMainWindowIsRestored)
     EXPECT_TRUE(main.isVisible());
 }
 
+TEST(WindowActivation, OpenDialogOfTheProgramComesForwardAboveTheMainWindow)
+{
+    QWidget main;
+    main.resize(200, 100);
+    main.show();
+    QDialog dialog(&main);
+    dialog.setModal(true);
+    dialog.show();
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QApplication::processEvents();
+    app::BringForward(&main);
+    QApplication::processEvents();
+    EXPECT_TRUE(dialog.isActiveWindow());
+}
+
 }  // namespace
