@@ -3,7 +3,7 @@
 # window, and its resident memory 2 s after start, on a virtual display (Xvfb).
 # Each run starts a private copy of the program (its own settings file, no
 # upgrade information, its own single-instance socket) and measures from the
-# moment the process is started until its window "The Vantor" is viewable;
+# moment the process is started until its frame window is viewable;
 # VmRSS comes from /proc. Prints each run and the medians.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -29,6 +29,15 @@ for extra in zrvft2 default.alb demo; do
   [[ -e $build/bin/$extra ]] && cp -al "$build/bin/$extra" "$work/"
 done
 
+# The frame by its window class (its title follows the album and song).
+frame_shown() {
+  local id
+  for id in $(xwininfo -root -tree 2>/dev/null | awk '/\("vantor" "Vantor"\)/ { print $1 }'); do
+    xwininfo -id "$id" 2>/dev/null | grep -q IsViewable && return 0
+  done
+  return 1
+}
+
 times=(); rss=()
 for run in $(seq "$runs"); do
   printf '[General]\r\nVersion=5.7\r\n' > "$work/Vantor.ini"
@@ -38,7 +47,7 @@ for run in $(seq "$runs"); do
   pid=$!
   shown=""
   while [[ -z $shown ]]; do
-    if xwininfo -name "The Vantor" 2>/dev/null | grep -q IsViewable; then
+    if frame_shown; then
       shown=$(date +%s%N)
     elif ! kill -0 "$pid" 2>/dev/null; then
       echo "run $run: the program ended before its window showed"; exit 1

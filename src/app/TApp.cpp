@@ -108,9 +108,21 @@ void TApp::InitMainWindow()
 
 int TApp::InitInstance(const std::string& commandLine)
 {
-    (void)commandLine;
-    if (!mainWindow_)
+    if (!client_)
         return -1;
+    if (client_->LoadStartupAlbum(commandLine) < 0) {
+        // The user chose to end the program rather than go on without the
+        // requested album: the frame goes without the close path's saving.
+        // A close request from outside answered that question, though, and
+        // is still a close: it saves as one.
+        if (closePending_) {
+            closePending_ = false;
+            CloseMainWindow();
+        } else {
+            DestroyMainWindow();
+        }
+        return -1;
+    }
     ShowUpgradeInfoIfDue(client_, SettingsPath);
     return 0;
 }
@@ -154,6 +166,13 @@ void TApp::CloseMainWindow()
 {
     if (mainWindow_)
         mainWindow_->close();
+}
+
+void TApp::DestroyMainWindow()
+{
+    if (client_)
+        client_->CleanupWindow();
+    delete mainWindow_.data();
 }
 
 void TApp::EndSession()

@@ -70,6 +70,7 @@ private:
     void ComputePaths();
     void ProcessPendingClose();
     void CloseMainWindow();
+    void DestroyMainWindow();
     void EndSession();
 
     QString programDirectory_;

@@ -44,9 +44,19 @@ QString ProgramCopy::SocketPath() const
 
 void ProgramCopy::WriteSettings(const QByteArray& contents) const
 {
-    QFile file(dir_.filePath(QStringLiteral("Vantor.ini")));
+    WriteFile(QStringLiteral("Vantor.ini"), contents);
+}
+
+void ProgramCopy::WriteFile(const QString& name, const QByteArray& contents) const
+{
+    QFile file(dir_.filePath(name));
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         file.write(contents);
+}
+
+bool ProgramCopy::LinkFromBin(const QString& relative, const QString& name) const
+{
+    return LinkOrCopy(QCoreApplication::applicationDirPath() + QLatin1Char('/') + relative, dir_.filePath(name));
 }
 
 QByteArray ProgramCopy::ReadSettings() const

@@ -21,6 +21,9 @@ public:
     QString SocketPath() const;
 
     void WriteSettings(const QByteArray& contents) const;
+    void WriteFile(const QString& name, const QByteArray& contents) const;
+    // Links a file of the build's bin directory (e.g. "demo/minuet.mid") into the copy's directory.
+    bool LinkFromBin(const QString& relative, const QString& name) const;
     QByteArray ReadSettings() const;
 
     // Starts the program with these arguments and environment additions.

@@ -2,7 +2,9 @@
 // and the close requested by a signal from the terminal.
 #include "ProgramCopy.h"
 
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
+#include <QRegularExpression>
 #include <QFile>
 #include <QThread>
 
@@ -137,6 +139,50 @@ TEST(ProgramProcess, SigtermWhileTheUpgradeDialogIsOpenSavesAsACloseDoes)
         EXPECT_EQ(settings.contains("WindowPosition="), c.saved) << settings.constData();
         EXPECT_TRUE(settings.contains(QByteArray("SaveSettingsOnExit=") + c.saveOnExit)) << settings.constData();
     }
+}
+
+TEST(ProgramProcess, SigtermWhileTheMissingAlbumQuestionIsOpenSavesAsACloseDoes)
+{
+    ProgramCopy program;
+    ASSERT_TRUE(program.IsValid());
+    program.WriteSettings("[General]\r\nVersion=5.6\r\n[Settings]\r\nSaveSettingsOnExit=1\r\n");
+    // The requested album is missing: the program asks whether to go on or exit.
+    auto process = program.Start({QStringLiteral("nosuch.alb")});
+    ASSERT_TRUE(program.WaitListening());
+    QThread::msleep(1000);
+    EXPECT_EQ(process->state(), QProcess::Running);
+    EXPECT_EQ(ProgramCopy::SignalAndWait(*process, SIGTERM), 0);
+    ExpectNothingAlarming(*process);
+    const QByteArray settings = program.ReadSettings();
+    EXPECT_TRUE(settings.contains("Version=5.7")) << settings.constData();
+    EXPECT_TRUE(settings.contains("WindowPosition=")) << settings.constData();
+}
+
+TEST(ProgramProcess, EachSongStartedPrintsOneLine)
+{
+    ProgramCopy program;
+    ASSERT_TRUE(program.IsValid());
+    ASSERT_TRUE(program.LinkFromBin(QStringLiteral("testdata/song2s.mid"), QStringLiteral("song2s.mid")));
+    ASSERT_TRUE(program.LinkFromBin(QStringLiteral("testdata/tone1s.wav"), QStringLiteral("tone1s.wav")));
+    program.WriteFile(QStringLiteral("start.alb"), "0\r\nsong2s.mid\r\ntone1s.wav\r\n");
+    program.WriteSettings("[General]\r\nVersion=5.7\r\n"
+                          "[Settings]\r\nAutoPlay=1\r\nRandomOrder=0\r\nContinuousLoop=0\r\n");
+    auto process = program.Start({QStringLiteral("start.alb")});
+    ASSERT_TRUE(program.WaitListening());
+
+    const QRegularExpression first(QStringLiteral("^song 001: [a-z]:\\\\\\S*\\\\song2s\\.mid \\(00:01\\)$"));
+    const QRegularExpression second(QStringLiteral("^song 002: [a-z]:\\\\\\S*\\\\tone1s\\.wav \\(00:01\\)$"));
+    QStringList lines;
+    QDeadlineTimer deadline(20000);
+    while (lines.size() < 2 && !deadline.hasExpired() && process->state() == QProcess::Running) {
+        process->waitForReadyRead(200);
+        while (process->canReadLine())
+            lines << QString::fromLocal8Bit(process->readLine()).trimmed();
+    }
+    EXPECT_EQ(ProgramCopy::SignalAndWait(*process, SIGTERM), 0);
+    ASSERT_EQ(lines.size(), 2) << lines.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(first.match(lines[0]).hasMatch()) << lines[0].toStdString();
+    EXPECT_TRUE(second.match(lines[1]).hasMatch()) << lines[1].toStdString();
 }
 
 }  // namespace

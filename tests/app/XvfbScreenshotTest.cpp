@@ -14,20 +14,26 @@
 namespace {
 
 // Starts the program, waits for its window, reports it and takes the screen.
-constexpr char kScript[] = R"(
+// The frame is found by its window class: its title follows the album and song.
+constexpr char kScript[] = R"SH(
 "$1" & pid=$!
+frame() {
+  for id in $(xwininfo -root -tree | awk '/\("vantor" "Vantor"\)/ { print $1 }'); do
+    xwininfo -id "$id" | grep -q IsViewable && { echo "$id"; return; }
+  done
+}
 i=0
 while [ $i -lt 150 ]; do
-  xwininfo -name "The Vantor" 2>/dev/null | grep -q IsViewable && break
+  id=$(frame); [ -n "$id" ] && break
   sleep 0.1; i=$((i + 1))
 done
 sleep 1.5
-xwininfo -name "The Vantor"
+xwininfo -id "$(frame)"
 import -window root "$2"
 kill -TERM $pid
 wait $pid
 echo "exit=$?"
-)";
+)SH";
 
 int Field(const QString& info, const char* name)
 {
