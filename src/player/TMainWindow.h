@@ -202,6 +202,8 @@ private:
     void BeginBusy(int textId);
     void EndBusy();
     QMenu* OptionsPopup() const;
+    // The album written to its file when Auto Save Album is on.
+    int SaveAutoSavedAlbum();
 
     static TMainWindow* instance_;
 

@@ -9,11 +9,14 @@
 #include "player/PlayerIds.h"
 #include "settings/FontSetting.h"
 #include "settings/MenuChecks.h"
+#include "settings/RecentAlbumKeys.h"
 #include "settings/SettingsKeys.h"
 #include "settings/StoredVersion.h"
 
 #include <QAction>
 #include <QMenu>
+
+#include <vector>
 
 namespace player {
 
@@ -126,6 +129,11 @@ int TMainWindow::SaveSettings()
         const std::string font = FormatFontSetting(SettingFromFont(queue->GetLogFont(), ScreenLogPixelsY()));
         written = platform::WritePrivateProfileString(kSectionSettings, kKeyFont, font.c_str(), path) && written;
     }
+
+    std::vector<std::string> albums;
+    for (int i = 0; i < recentAlbums.GetCount(); ++i)
+        albums.emplace_back(recentAlbums.GetRecent(i));
+    written = WriteRecentAlbums(albums, settingsPath) && written;
     return written ? 0 : -1;
 }
 
@@ -139,12 +147,27 @@ int TMainWindow::SaveOnExit(bool force)
                                                     settingsPath.c_str())) {
         result = -1;
     }
+    if (SaveAutoSavedAlbum() != 0)
+        result = -1;
     return result;
 }
 
 int TMainWindow::SaveSettingsNow()
 {
-    return SaveSettings();
+    int result = SaveSettings();
+    if (SaveAutoSavedAlbum() != 0)
+        result = -1;
+    return result;
+}
+
+int TMainWindow::SaveAutoSavedAlbum()
+{
+    // Without an album file there is nothing to keep.
+    if (!IsChecked(resources::CM_AUTO_SAVE_ALBUM) || albumPath.empty())
+        return 0;
+    // A copy: saving may choose a new name for the album.
+    const std::string path = albumPath;
+    return WriteAlbum(path);
 }
 
 }  // namespace player

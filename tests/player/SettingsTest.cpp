@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QFile>
 #include <QMenu>
 
 #include <gtest/gtest.h>
@@ -297,6 +298,56 @@ TEST_F(Settings, UnwritableFileIsReportedAsFailure)
     EXPECT_EQ(console.window->SaveSettings(), -1);
     console.check(CM_SAVE_SETTINGS_ON_EXIT, false);
     EXPECT_EQ(console.window->SaveOnExit(false), -1);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Settings, RecentAlbumsAreSavedAndTheSurplusDeleted)
+{
+    write("[Albums]\r\nAlbum1=t:\\old1.alb\r\nAlbum2=t:\\old2.alb\r\nAlbum3=t:\\old3.alb\r\n"
+          "Album4=t:\\old4.alb\r\nAlbum5=t:\\old5.alb\r\n");
+    Console console(path);
+    for (const char* album : {"t:\\a.alb", "t:\\b.alb", "t:\\c.alb", "t:\\d.alb"}) {
+        std::string recent = album;
+        console.window->recentAlbums.AddRecent(recent);
+    }
+    ASSERT_EQ(console.window->SaveSettings(), 0);
+    EXPECT_EQ(get("Albums", "Album1"), "t:\\d.alb");
+    EXPECT_EQ(get("Albums", "Album2"), "t:\\c.alb");
+    EXPECT_EQ(get("Albums", "Album4"), "t:\\a.alb");
+    EXPECT_EQ(get("Albums", "Album5"), "<none>");
+}
+
+TEST_F(Settings, AutoSaveAlbumWritesTheAlbumAfterTheSettings)
+{
+    struct Row {
+        bool autoSave;
+        bool saveNow;  // Save Settings Now instead of the exit
+    };
+    for (const Row row : {Row{true, false}, Row{false, false}, Row{true, true}, Row{false, true}}) {
+        const QString album = QStringLiteral("saved.alb");
+        QFile::remove(drive.linuxPath(album));
+        Console console(path);
+        console.window->LoadSettings();
+        console.check(CM_AUTO_SAVE_ALBUM, row.autoSave);
+        console.check(CM_SAVE_SETTINGS_ON_EXIT, false);
+        console.window->albumPath = drive.path("saved.alb");
+        ASSERT_EQ(row.saveNow ? console.window->SaveSettingsNow() : console.window->SaveOnExit(false), 0);
+        EXPECT_EQ(QFile::exists(drive.linuxPath(album)), row.autoSave) << row.autoSave << row.saveNow;
+        EXPECT_EQ(console.frame.elementRefreshes, row.saveNow ? 1 : 0);
+    }
+}
+
+TEST_F(Settings, AutoSaveWithoutAnAlbumFileWritesNoAlbum)
+{
+    Console console(path);
+    console.window->LoadSettings();
+    console.check(CM_SAVE_SETTINGS_ON_EXIT, false);
+    ASSERT_TRUE(console.checked(CM_AUTO_SAVE_ALBUM));
+    EXPECT_EQ(console.window->SaveOnExit(false), 0);
+    EXPECT_TRUE(boxes.boxes().empty());
 }
 
 }  // namespace
