@@ -19,6 +19,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 class QMenu;
 class TQueueList;
@@ -97,6 +98,15 @@ public:
     void ClearAlbum();
     int MoveSelectedSong(int offset) override;
     void HighlightCurrent();
+
+    // Adding songs: the Add to Album dialog, and files dropped on the frame (their
+    // Linux paths, in the order dropped; one album file dropped alone is opened
+    // instead). Both may start play (Shift, Auto Play, Random Order). 0 when the
+    // files were offered to the queue or the album opened, -1 on Cancel or refusal.
+    int AddSongs();
+    int DropFiles(const std::vector<std::string>& linuxPaths);
+    // The file type last chosen in the Add to Album dialog (1-based), for this run.
+    int addSongsFilter = 1;
 
     // The tick and the end-of-song notification.
     void OnTick();
@@ -204,6 +214,10 @@ private:
     QMenu* OptionsPopup() const;
     // The album written to its file when Auto Save Album is on.
     int SaveAutoSavedAlbum();
+
+    // Starts the first added song, or the album when songs went into an empty
+    // queue, after an add or a drop; before is the queue's count before it.
+    void StartAddedSongs(int before, bool shiftDown);
 
     static TMainWindow* instance_;
 
