@@ -1,5 +1,6 @@
 #include "DemoMedia.h"
 
+#include "DemoAlbum.h"
 #include "Pieces.h"
 #include "ToneSynth.h"
 
@@ -94,6 +95,7 @@ std::vector<std::string> writeAll(const std::string& outDir)
     midi(resetMessages(), root / "reset.mid");
     wave(chimesAudio(), root / "demo" / "chimes.wav");
     avi(colourBarsClip(160, 120, 10, 5.0, 392.0), root / "demo" / "colours.avi");
+    check(saveDemoAlbum((root / "default.alb").string()), root / "default.alb");
 
     midi(testSong(), root / "testdata" / "song2s.mid");
     wave(testTone(1.0, 440.0), root / "testdata" / "tone1s.wav");

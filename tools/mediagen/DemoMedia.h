@@ -1,5 +1,5 @@
 #pragma once
-// Everything the build generates: the demo album's songs, the reset file beside
+// Everything the build generates: the demo album and its songs, the reset file beside
 // the program, and the small media the test programs play.
 
 #include "AviWriter.h"
@@ -14,7 +14,7 @@ PcmAudio chimesAudio();                  // about 4 s of bell arpeggios
 VideoClip colourBarsClip(int width, int height, int fps, double seconds, double toneHz);
 PcmAudio testTone(double seconds, double frequency);
 
-// Writes every file under outDir (demo/, testdata/ and reset.mid); returns the
+// Writes every file under outDir (demo/, testdata/, default.alb and reset.mid); returns the
 // paths written, or throws std::runtime_error naming a file that could not be written.
 std::vector<std::string> writeAll(const std::string& outDir);
 
