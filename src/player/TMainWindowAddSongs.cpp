@@ -73,6 +73,7 @@ int TMainWindow::AddSongs()
     request.filterIndex = addSongsFilter;
     request.mustExist = true;
     request.overwritePrompt = false;
+    request.note = "You can select multiple files in this dialog";
     const auto files = platform::GetOpenFileNames(this, request);
     addSongsFilter = request.filterIndex;
     if (!files || files->empty() || !queue)

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -86,11 +87,14 @@ protected:
 
 TEST_F(QtFileDialogs, SeveralFilesComeBackAsShortDrivePathsInSelectionOrder)
 {
-    FileDialogRequest request{"Add Songs to Album", kFilters, 2, {}, {}, true, false};
+    FileDialogRequest request{"Add Songs to Album", kFilters, 2, {}, {}, true, false, "Pick several"};
     QString shownTitle;
     QString shownFilter;
+    QString shownNote;
     DialogDriver driver({[&](QFileDialog& dialog) {
         shownTitle = dialog.windowTitle();
+        if (auto* note = dialog.findChild<QLabel*>("noteLabel"))
+            shownNote = note->text();
         shownFilter = dialog.selectedNameFilter();
         dialog.selectNameFilter(QtFileDialogService::NameFilterOf(kFilters[2]));
         typeAndAccept(dialog, "\"c.wav\" \"First Song.mid\" \"b.mid\"");
@@ -102,13 +106,14 @@ TEST_F(QtFileDialogs, SeveralFilesComeBackAsShortDrivePathsInSelectionOrder)
     EXPECT_EQ(longOne->find(' '), std::string::npos);
     EXPECT_EQ(*files, (std::vector<std::string>{"t:\\music\\c.wav", *longOne, "t:\\music\\b.mid"}));
     EXPECT_EQ(shownTitle, "Add Songs to Album");
+    EXPECT_EQ(shownNote, "Pick several");
     EXPECT_EQ(shownFilter, "MIDI music (*.mid)");
     EXPECT_EQ(request.filterIndex, 3);
 }
 
 TEST_F(QtFileDialogs, CancelKeepsTheFilterTheUserEndedWith)
 {
-    FileDialogRequest request{"Add Songs to Album", kFilters, 1, {}, {}, true, false};
+    FileDialogRequest request{"Add Songs to Album", kFilters, 1, {}, {}, true, false, {}};
     DialogDriver driver({[](QFileDialog& dialog) {
         dialog.selectNameFilter(QtFileDialogService::NameFilterOf(kFilters[1]));
         dialog.reject();
@@ -121,7 +126,7 @@ TEST_F(QtFileDialogs, OpenOneFileMakesItsDirectoryCurrent)
 {
     ASSERT_TRUE(SetCurrentDrivePath(drive.path()));
     DialogDriver driver({[&](QFileDialog& dialog) { typeAndAccept(dialog, drive.linuxPath("Music/b.mid")); }});
-    const auto file = service.openFile(nullptr, {"Open Album", {{"Albums (*.alb)", "*.alb"}}, 1, {}, "alb"});
+    const auto file = service.openFile(nullptr, {"Open Album", {{"Albums (*.alb)", "*.alb"}}, 1, {}, "alb", true, false, {}});
     ASSERT_TRUE(file);
     EXPECT_EQ(*file, "t:\\music\\b.mid");
     EXPECT_EQ(GetCurrentDrivePath(), "t:\\music");
@@ -137,7 +142,7 @@ TEST_F(QtFileDialogs, SaveAddsTheDefaultExtensionAndRefusesLongNewNames)
                },
                [](QFileDialog& dialog) { typeAndAccept(dialog, "Party"); }});
     const auto file = service.saveFile(
-        nullptr, {"Save Album", {{"Albums (*.alb)", "*.alb"}}, 1, "old.alb", "alb", false, true});
+        nullptr, {"Save Album", {{"Albums (*.alb)", "*.alb"}}, 1, "old.alb", "alb", false, true, {}});
     ASSERT_TRUE(file);
     EXPECT_EQ(*file, "t:\\music\\party.alb");
     EXPECT_EQ(initialText, "old.alb");
@@ -154,7 +159,7 @@ TEST(ScriptedFileDialogsTest, AnswersFromTheScriptAndRestoresThePreviousService)
         EXPECT_EQ(&CurrentFileDialogService(), &dialogs);
         dialogs.choose({"c:\\a.mid", "c:\\b.mid"}, 4);
         dialogs.cancel(2);
-        FileDialogRequest request{"Add", kFilters, 1, {}, {}, true, false};
+        FileDialogRequest request{"Add", kFilters, 1, {}, {}, true, false, {}};
         EXPECT_EQ(GetOpenFileNames(nullptr, request), (std::vector<std::string>{"c:\\a.mid", "c:\\b.mid"}));
         EXPECT_EQ(request.filterIndex, 4);
         EXPECT_FALSE(GetOpenFileNames(nullptr, request));

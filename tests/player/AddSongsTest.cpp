@@ -49,6 +49,7 @@ TEST_F(AddSongsTest, TheDialogOffersTheFiveFileTypes)
     EXPECT_EQ(dialog.owner, window.get());
     EXPECT_EQ(dialog.request.title, "Add Songs to Album");
     EXPECT_TRUE(dialog.request.mustExist);
+    EXPECT_EQ(dialog.request.note, "You can select multiple files in this dialog");
     EXPECT_EQ(dialog.request.filterIndex, 1);
     const std::vector<std::pair<std::string, std::string>> expected = {
         {"Media (*.mid,*.wav,*.avi)", "*.mid;*.wav;*.avi"},

@@ -32,6 +32,8 @@ struct FileDialogRequest {
     bool mustExist = true;
     // Save dialog: asks before an existing file is replaced.
     bool overwritePrompt = true;
+    // A line of advice shown below the dialog's controls; may be empty.
+    std::string note;
 };
 
 class FileDialogService {

@@ -4,6 +4,8 @@
 #include "platform/ui/MessageBox.h"
 
 #include <QFileDialog>
+#include <QGridLayout>
+#include <QLabel>
 
 namespace platform {
 
@@ -42,6 +44,11 @@ void prepare(QFileDialog& dialog, const FileDialogRequest& request)
     }
     if (!request.initialName.empty())
         dialog.selectFile(fromStd(request.initialName));
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()); grid && !request.note.empty()) {
+        auto* note = new QLabel(fromStd(request.note), &dialog);
+        note->setObjectName("noteLabel");
+        grid->addWidget(note, grid->rowCount(), 0, 1, grid->columnCount());
+    }
 }
 
 }  // namespace
