@@ -1,6 +1,7 @@
 #include "MidiFileCheck.h"
 #include "RiffCheck.h"
 #include "mediagen/AviWriter.h"
+#include "mediagen/DemoAlbum.h"
 #include "mediagen/DemoMedia.h"
 #include "mediagen/ToneSynth.h"
 #include "mediagen/WaveWriter.h"
@@ -9,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <stdexcept>
@@ -183,12 +185,22 @@ TEST(MediaFiles, EveryGeneratedFileIsValid)
     ASSERT_TRUE(dir.isValid());
     const std::vector<std::string> written = writeAll(dir.path().toStdString());
     EXPECT_GE(written.size(), 10u);
-    int midi = 0, wave = 0, avi = 0;
+    int midi = 0, wave = 0, avi = 0, albums = 0;
     for (const std::string& path : written) {
         SCOPED_TRACE(path);
         const std::vector<std::uint8_t> bytes = readBytes(path);
         const std::string ext = path.substr(path.size() - 4);
-        if (ext == ".mid") {
+        if (ext == ".alb") {
+            // The demo album lists songs that were written beside it.
+            EXPECT_EQ(std::string(bytes.begin(), bytes.end()), demoAlbumText());
+            for (std::string song : demoAlbumSongs()) {
+                std::replace(song.begin(), song.end(), '\\', '/');
+                EXPECT_NE(std::find(written.begin(), written.end(), dir.path().toStdString() + "/" + song),
+                          written.end())
+                    << song;
+            }
+            ++albums;
+        } else if (ext == ".mid") {
             EXPECT_NO_THROW(parseMidi(bytes));
             ++midi;
         } else {
@@ -200,6 +212,7 @@ TEST(MediaFiles, EveryGeneratedFileIsValid)
     EXPECT_GE(midi, 5);
     EXPECT_GE(wave, 2);
     EXPECT_GE(avi, 2);
+    EXPECT_EQ(albums, 1);
     EXPECT_THROW(writeAll("/proc/no/such/dir"), std::exception);
 }
 
