@@ -147,6 +147,8 @@ void TMainFrame::dropEvent(QDropEvent* event)
     if (paths.empty())
         return;
     event->acceptProposedAction();
+    if (client_)
+        client_->DropFiles(paths);
 }
 
 }  // namespace frame

@@ -8,7 +8,10 @@
 #include "player/IMenuState.h"
 #include "resources/CommandIds.h"
 #include "resources/strings/StringTable.h"
+#include "support/TempDrive.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QImage>
 
 #include <QAction>
@@ -171,6 +174,27 @@ TEST_F(HintRoutingTest, DroppedUrlsGiveTheirLocalPathsInOrder)
     data.setUrls({QUrl::fromLocalFile("/tmp/b.mid"), QUrl(QStringLiteral("http://example.org/x.mid")),
                   QUrl::fromLocalFile("/tmp/a.wav")});
     EXPECT_EQ(frame::TMainFrame::DroppedPaths(&data), (std::vector<std::string>{"/tmp/b.mid", "/tmp/a.wav"}));
+}
+
+TEST_F(HintRoutingTest, FilesDroppedOnTheFrameJoinTheQueueInOrder)
+{
+    TempDrive drive;
+    const QString b = drive.writeFile("b.mid", "MThd");
+    const QString a = drive.writeFile("a.wav", "RIFF");
+    frame->FrameMenu()->SetChecked(CM_AUTO_PLAY, false);
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(b), QUrl::fromLocalFile(a)});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(frame.get(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(frame.get(), &drop);
+    ASSERT_EQ(frame->QueueList()->GetCount(), 2);
+    char line[512];
+    ASSERT_GT(frame->QueueList()->GetString(line, sizeof line, 0), 0);
+    EXPECT_EQ(std::string(line).rfind("b.mid"), std::string(line).size() - 5) << line;
+    ASSERT_GT(frame->QueueList()->GetString(line, sizeof line, 1), 0);
+    EXPECT_EQ(std::string(line).rfind("a.wav"), std::string(line).size() - 5) << line;
 }
 
 TEST_F(HintRoutingTest, MinimizedFrameShowsTheMeterInItsIcon)
