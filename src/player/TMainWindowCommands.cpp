@@ -45,6 +45,10 @@ bool TMainWindow::HandleCommand(int commandId)
         ToggleOption(commandId);
         return true;
     }
+    if (commandId >= resources::CM_RECENT_ALBUM_FIRST && commandId <= resources::CM_RECENT_ALBUM_LAST) {
+        OpenRecentAlbum(commandId);
+        return true;
+    }
     switch (commandId) {
     // Song
     case kCmdPlay:
@@ -91,6 +95,27 @@ bool TMainWindow::HandleCommand(int commandId)
         return true;
 
     // Album
+    case resources::CM_NEW_ALBUM:
+        NewAlbum();
+        return true;
+    case resources::CM_OPEN_ALBUM:
+        OpenAlbum();
+        return true;
+    case resources::CM_SAVE_ALBUM:
+        SaveAlbum();
+        return true;
+    case resources::CM_SAVE_ALBUM_AS:
+        SaveAlbumAs();
+        return true;
+    case resources::CM_CLOSE_ALBUM:
+        CloseAlbum();
+        return true;
+    case resources::CM_DELETE_ALBUM:
+        DeleteAlbum();
+        return true;
+    case resources::CM_REMOVE_DUPLICATES:
+        RemoveDuplicates();
+        return true;
     case kCmdClear:
         ClearAlbum();
         return true;

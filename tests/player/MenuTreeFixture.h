@@ -3,6 +3,7 @@
 // the recording menu: check marks and graying are those of the actions.
 
 #include "controls/menu/MenuBuilder.h"
+#include "player/MenuTreeState.h"
 #include "player/PlayerFixture.h"
 #include "resources/CommandIds.h"
 
@@ -11,37 +12,13 @@
 
 namespace playertest {
 
-class MenuTreeState : public player::IMenuState {
-public:
-    explicit MenuTreeState(QMenu* root) : root_(root) {}
-    bool IsChecked(int id) const override
-    {
-        const QAction* action = FindMenuAction(root_, id);
-        return action && action->isChecked();
-    }
-    void SetChecked(int id, bool on) override
-    {
-        if (QAction* action = FindMenuAction(root_, id))
-            action->setChecked(on);
-    }
-    void SetEnabled(int id, bool on) override
-    {
-        if (QAction* action = FindMenuAction(root_, id))
-            action->setEnabled(on);
-    }
-    QMenu* RootMenu() const override { return root_; }
-
-private:
-    QMenu* root_;
-};
-
 class MenuTreeFixture : public PlayerFixture {
 protected:
     void SetUp() override
     {
-        root.reset(LoadMenu(resources::IDM_FRAME));
+        state = std::make_unique<MenuTreeState>();
+        root = state->RootMenu();
         ASSERT_NE(root, nullptr);
-        state = std::make_unique<MenuTreeState>(root.get());
         frame.menuInUse = state.get();
         PlayerFixture::SetUp();
     }
@@ -49,15 +26,15 @@ protected:
     void TearDown() override
     {
         PlayerFixture::TearDown();
+        root = nullptr;
         state.reset();
-        root.reset();
     }
 
-    QAction* Action(int id) const { return FindMenuAction(root.get(), id); }
+    QAction* Action(int id) const { return FindMenuAction(root, id); }
     bool Checked(int id) const { return Action(id) && Action(id)->isChecked(); }
     void SetCheck(int id, bool on) { Action(id)->setChecked(on); }
 
-    std::unique_ptr<QMenu> root;
+    QMenu* root = nullptr;   // the state's
     std::unique_ptr<MenuTreeState> state;
 };
 
