@@ -7,6 +7,7 @@
 #include "frame/TMainFrame.h"
 #include "player/TMainWindow.h"
 #include "support/RecordingMidiOut.h"
+#include "support/ScriptedFileDialogs.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/SimulatedMci.h"
 
@@ -81,6 +82,8 @@ protected:
 
     SimulatedMci sim;
     ScriptedMessageBoxes boxes;
+    // Commands routed to the console may ask for a file; the dialog is cancelled.
+    ScriptedFileDialogs dialogs;
     RecordingApp app;
     std::unique_ptr<frame::TMainFrame> frame;
 };
