@@ -51,6 +51,9 @@ bool TMainWindow::HandleCommand(int commandId)
     }
     switch (commandId) {
     // Song
+    case resources::CM_ADD_SONGS:
+        AddSongs();
+        return true;
     case kCmdPlay:
     case kCmdPlayButton:
         PlaySelected();

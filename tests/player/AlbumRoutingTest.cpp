@@ -1,4 +1,4 @@
-// The Album menu's commands through the console's command table, each checked
+// The Album menu's commands and Add to Album through the console's command table, each checked
 // by the album state it leaves.
 
 #include "player/AlbumFixture.h"
@@ -51,6 +51,8 @@ TEST_F(AlbumRouting, EachAlbumCommandRunsItsOperation)
              t.queue->AddSong("t:\\music\\a.mid");
          },
          [](auto& t) { return t.queue->GetCount() == 3; }},
+        {CM_ADD_SONGS, [](auto& t) { t.dialogs.choose({"t:\\music\\new.mid"}); },
+         [](auto& t) { return t.queue->GetCount() == 4 && std::string(t.queue->GetSongPath(3)) == "t:\\music\\new.mid"; }},
         {CM_RECENT_ALBUM_FIRST + 1, [](auto& t) { t.window->LoadAlbum(t.drive.path("music\\pop.alb")); },
          [](auto& t) { return t.window->albumPath == "t:\\music\\rock.alb"; }},
     };
