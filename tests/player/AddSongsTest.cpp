@@ -66,6 +66,14 @@ TEST_F(AddSongsTest, TheDialogOffersTheFiveFileTypes)
     EXPECT_EQ(queue->GetCount(), 0);
 }
 
+TEST_F(AddSongsTest, TheAddToAlbumCommandOpensTheDialog)
+{
+    ChooseSongs({"c:\\music\\a.mid"});
+    EXPECT_TRUE(window->HandleCommand(resources::CM_ADD_SONGS));
+    EXPECT_EQ(dialogs.dialogs().size(), 1u);
+    EXPECT_EQ(Paths(), std::vector<std::string>{"c:\\music\\a.mid"});
+}
+
 TEST_F(AddSongsTest, TheFileTypeLastChosenIsOfferedNextAlsoAfterCancel)
 {
     dialogs.cancel(3);
