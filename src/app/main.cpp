@@ -1,6 +1,7 @@
 #include "app/SingleInstance.h"
 #include "app/TApp.h"
 #include "app/TerminationSignals.h"
+#include "controls/menu/MenuCheckStyle.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -11,6 +12,7 @@ int main(int argc, char** argv)
 {
     QApplication qtApp(argc, argv);
     QCoreApplication::setApplicationName(QString::fromLatin1(app::TApp::kName));
+    QApplication::setStyle(new MenuCheckStyle);
 
     app::SingleInstance instance(app::SingleInstance::DefaultServerName());
     if (instance.ActivateRunning())

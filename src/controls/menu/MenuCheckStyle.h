@@ -1,0 +1,13 @@
+#pragma once
+// The program's items are all checkable, because an option is nothing but the
+// check mark of its item. Styles draw an empty box beside every unchecked
+// checkable item; this style draws such an item like a plain command, so only
+// the items that carry a mark show one.
+#include <QProxyStyle>
+
+class MenuCheckStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget = nullptr) const override;
+};
