@@ -1,6 +1,7 @@
 #include "platform/paths/DriveFile.h"
 #include "platform/paths/PathNamespace.h"
 #include "support/TempDrive.h"
+#include "support/DiskLimit.h"
 
 #include <QDir>
 #include <QFile>
@@ -37,30 +38,6 @@ std::string ReadAll(std::FILE* file)
 }
 
 bool RunningAsRoot() { return ::geteuid() == 0; }
-
-// Files may not grow past a few bytes while it lives: a full disk, even for root.
-class DiskLimit {
-public:
-    explicit DiskLimit(rlim_t bytes)
-    {
-        ::getrlimit(RLIMIT_FSIZE, &saved_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = saved_;
-        limited.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~DiskLimit()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previous_);
-    }
-    DiskLimit(const DiskLimit&) = delete;
-    DiskLimit& operator=(const DiskLimit&) = delete;
-
-private:
-    rlimit saved_{};
-    void (*previous_)(int) = nullptr;
-};
 
 }  // namespace
 

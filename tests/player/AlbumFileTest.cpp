@@ -1,6 +1,7 @@
 // Loading and writing albums through the console: real files on a temporary drive.
 
 #include "player/AlbumFixture.h"
+#include "support/DiskLimit.h"
 
 #include <sys/resource.h>
 
@@ -161,30 +162,6 @@ TEST_F(AlbumFile, SaveRefreshesTheBackupFirst)
     EXPECT_EQ(FileText("music/rock.al~"), "0\r\nt:\\old.mid\r\n");
     EXPECT_EQ(FileText("music/rock.alb"), "-1\r\nt:\\music\\song1.mid\r\n");
 }
-
-// Files may not grow past a few bytes while it lives: a full disk, even for root.
-class DiskLimit {
-public:
-    explicit DiskLimit(rlim_t bytes)
-    {
-        ::getrlimit(RLIMIT_FSIZE, &saved_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = saved_;
-        limited.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~DiskLimit()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previous_);
-    }
-    DiskLimit(const DiskLimit&) = delete;
-    DiskLimit& operator=(const DiskLimit&) = delete;
-
-private:
-    rlimit saved_{};
-    void (*previous_)(int) = nullptr;
-};
 
 TEST_F(AlbumFile, FailedSaveLeavesTheAlbumAndItsPath)
 {
