@@ -33,19 +33,27 @@ public:
     std::vector<std::uint32_t> codes;
 };
 
+// Hands the console its queue, frame and position slider as the real frame does
+// before the console's set-up.
+inline void WireConsole(player::TMainWindow& window, TQueueList& queue, player::IPlayerFrame& frame,
+                        player::IPositionSlider& slider)
+{
+    queue.SetConsole(&window);
+    queue.SetOptions(&window);
+    queue.SetPlayer(&window);
+    queue.SetBusy(&frame);
+    window.SetQueue(&queue);
+    window.SetFrame(&frame);
+    window.SetPositionSlider(&slider);
+}
+
 class PlayerFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
         window = std::make_unique<player::TMainWindow>(nullptr, "c:\\vantor", &RecordingMidiOut::create);
         queue = std::make_unique<TQueueList>();
-        queue->SetConsole(window.get());
-        queue->SetOptions(window.get());
-        queue->SetPlayer(window.get());
-        queue->SetBusy(&frame);
-        window->SetQueue(queue.get());
-        window->SetFrame(&frame);
-        window->SetPositionSlider(&slider);
+        WireConsole(*window, *queue, frame, slider);
         window->installEventFilter(&notifications);
         ASSERT_EQ(window->Create(), 0);
         std::srand(1);

@@ -1,5 +1,6 @@
 #include "album/TQueueList.h"
 #include "platform/profile/PrivateProfile.h"
+#include "player/PlayerFixture.h"
 #include "player/MenuTreeState.h"
 #include "player/PlayerIds.h"
 #include "player/TMainWindow.h"
@@ -42,13 +43,7 @@ struct Console {
         window = std::make_unique<player::TMainWindow>(nullptr, "c:\\vantor", &RecordingMidiOut::create);
         window->settingsPath = settingsPath;
         queue = std::make_unique<TQueueList>();
-        queue->SetConsole(window.get());
-        queue->SetOptions(window.get());
-        queue->SetPlayer(window.get());
-        queue->SetBusy(&frame);
-        window->SetQueue(queue.get());
-        window->SetFrame(&frame);
-        window->SetPositionSlider(&slider);
+        playertest::WireConsole(*window, *queue, frame, slider);
         EXPECT_EQ(window->Create(), 0);
     }
     ~Console()
