@@ -47,6 +47,8 @@ GstMediaDriver::~GstMediaDriver()
 
 void GstMediaDriver::close()
 {
+    // Waits for a gain change in progress on another thread, which may still use the pipeline.
+    gainSubscription_.reset();
     if (pipeline_) {
         // Joins the streaming threads, so no handler or frame callback runs after this.
         gst_element_set_state(pipeline_, GST_STATE_NULL);
@@ -154,6 +156,8 @@ mci::ErrorCode GstMediaDriver::open(const std::string& file)
     }
     g_object_set(pipeline_, "uri", uri, "flags", flags, "audio-sink", GstRuntime::makeAudioSink(), nullptr);
     g_free(uri);
+    applyVolume();
+    gainSubscription_ = OutputGain::instance().subscribe([this] { applyVolume(); });
 
     gst_element_set_state(pipeline_, GST_STATE_PAUSED);
     mci::ErrorCode code = settle();
@@ -407,8 +411,18 @@ mci::ErrorCode GstMediaDriver::setVolume(std::uint32_t level)
         return mci::MCIERR_DEVICE_NOT_READY;
     if (level > 1000)
         return mci::MCIERR_OUTOFRANGE;
-    g_object_set(pipeline_, "volume", level / 1000.0, nullptr);
+    deviceVolume_ = level / 1000.0;
+    applyVolume();
     return 0;
+}
+
+void GstMediaDriver::applyVolume()
+{
+    // playbin has one volume for all channels: the program gain's balance is
+    // lost here and the mean of its left and right gains is used.
+    const OutputGain& gain = OutputGain::instance();
+    const double programGain = (static_cast<double>(gain.left()) + gain.right()) / 2.0;
+    g_object_set(pipeline_, "volume", deviceVolume_ * programGain, nullptr);
 }
 
 mci::ErrorCode GstMediaDriver::setWindow(QWidget* parent)

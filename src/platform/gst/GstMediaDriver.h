@@ -3,10 +3,12 @@
 // song. The end of a play is noticed on GStreamer's own threads (a synchronous
 // bus handler), so it is reported even while the window thread is busy.
 
+#include "platform/audio/OutputGain.h"
 #include "platform/media/MediaDriver.h"
 
 #include <QPointer>
 
+#include <atomic>
 #include <memory>
 #include <mutex>
 
@@ -61,6 +63,7 @@ private:
     std::uint32_t queryPositionMs() const;
     mci::ErrorCode seekPaused(std::uint32_t ms);
     void makeVideoWindow();
+    void applyVolume();
 
     const Kind kind_;
     GstElement* pipeline_ = nullptr;
@@ -74,6 +77,11 @@ private:
     std::uint32_t heldMs_ = 0;  // the position whenever not playing
     mci::ErrorCode firstError_ = 0;
     EndHandler endHandler_;
+
+    // The video's own volume (setVolume, 0..1); what playbin plays at is this
+    // times the program's output gain.
+    std::atomic<double> deviceVolume_{1.0};
+    OutputGain::Subscription gainSubscription_;
 
     std::unique_ptr<VideoFrameRelay> relay_;
     QPointer<VideoWindow> window_;

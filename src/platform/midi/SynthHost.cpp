@@ -1,5 +1,6 @@
 #include "platform/midi/SynthHost.h"
 
+#include "platform/audio/OutputGain.h"
 #include "platform/media/SoundOutput.h"
 #include "platform/midi/NullAudioThread.h"
 
@@ -191,10 +192,23 @@ void SynthHost::renderBlock(int frames, float* dryL, float* dryR)
     if (muted_) {
         std::fill(dryL, dryL + frames, 0.0f);
         std::fill(dryR, dryR + frames, 0.0f);
+    } else {
+        applyOutputGain(frames, dryL, dryR);
     }
     framesRendered_ += frames;
     for (auto& call : deferred)
         call();
+}
+
+void SynthHost::applyOutputGain(int frames, float* dryL, float* dryR)
+{
+    const OutputGain& gain = OutputGain::instance();
+    const float left = gain.left();
+    const float right = gain.right();
+    if (left != 1.0f)
+        std::transform(dryL, dryL + frames, dryL, [left](float sample) { return sample * left; });
+    if (right != 1.0f)
+        std::transform(dryR, dryR + frames, dryR, [right](float sample) { return sample * right; });
 }
 
 void SynthHost::addClient(RenderClient* client)

@@ -61,13 +61,15 @@ public:
     std::int64_t framesRendered() const { return framesRendered_; }
 
     // The rendering step shared by every output: dispatch, synthesize, advance.
-    // dryL/dryR receive the audio (mixed with the effects).
+    // dryL/dryR receive the audio (mixed with the effects), scaled by the
+    // program's output gain (auxiliary device 0).
     void renderBlock(int frames, float* dryL, float* dryR);
 
 private:
     SynthHost() = default;
     void startOutput();
     void stopOutput();
+    static void applyOutputGain(int frames, float* dryL, float* dryR);
     static int driverCallback(void* data, int len, int nfx, float* fx[], int nout, float* out[]);
 
     std::mutex startMutex_;
