@@ -8,6 +8,7 @@
 #include "frame/TMainFrame.h"
 #include "platform/gst/GstRegistration.h"
 #include "platform/midi/SequencerRegistration.h"
+#include "platform/audio/AuxVolume.h"
 #include "platform/midi/SynthHost.h"
 #include "platform/paths/PathNamespace.h"
 #include "platform/profile/DriveSettings.h"
@@ -60,6 +61,8 @@ void TApp::ComputePaths()
 void TApp::PrepareServices()
 {
     LoadDrives();
+    // The program's own output volume is kept in the settings file between runs.
+    platform::SetAuxVolumeStore(HasPaths() ? SettingsPath : std::string());
     platform::RegisterSequencerDriver();
     platform::RegisterGstDrivers();
     if (!synthStart_.joinable())

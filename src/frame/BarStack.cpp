@@ -10,6 +10,22 @@ bool BarStack::Shown(const QWidget* widget)
     return widget && !widget->isHidden();
 }
 
+bool BarStack::OtherBottomBarShown() const
+{
+    for (const QWidget* bar : bottom_) {
+        if (!companions_.contains(bar) && Shown(bar))
+            return true;
+    }
+    return false;
+}
+
+bool BarStack::Counts(const QWidget* bar) const
+{
+    if (companions_.contains(bar))
+        return OtherBottomBarShown();
+    return Shown(bar);
+}
+
 int BarStack::MenuBarHeight() const
 {
     return Shown(menuBar_) ? menuBar_->sizeHint().height() : 0;
@@ -30,7 +46,7 @@ int BarStack::BarsHeight() const
     int bars = 0;
     for (const QList<QWidget*>* list : {&top_, &bottom_}) {
         for (const QWidget* bar : *list) {
-            if (Shown(bar))
+            if (Counts(bar))
                 bars += bar->height() - 1;
         }
     }
@@ -62,6 +78,8 @@ void BarStack::Arrange(int width) const
         client_->raise();
         y += client_->height();
     }
+    for (QWidget* bar : companions_)
+        bar->setVisible(OtherBottomBarShown());
     for (QWidget* bar : bottom_) {
         if (!Shown(bar))
             continue;

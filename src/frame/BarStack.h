@@ -17,8 +17,15 @@ public:
     void SetMenuBar(QMenuBar* menuBar) { menuBar_ = menuBar; }
     void SetClient(QWidget* client) { client_ = client; }
     void AddTop(QWidget* bar) { top_.append(bar); }
-    // Bottom bars in their order below the console.
-    void AddBottom(QWidget* bar) { bottom_.append(bar); }
+    // Bottom bars in their order below the console. A companion (the separator)
+    // shows only while another bottom bar does: alone it would be a strip under
+    // the console.
+    void AddBottom(QWidget* bar, bool companion = false)
+    {
+        bottom_.append(bar);
+        if (companion)
+            companions_.append(bar);
+    }
 
     // Height of the menu bar while it is shown, else 0.
     int MenuBarHeight() const;
@@ -29,16 +36,19 @@ public:
     // Menu bar + console + bars.
     int ContentHeight() const;
 
-    // Places every piece that is not hidden across width.
+    // Places every piece that is not hidden across width; shows or hides the companions.
     void Arrange(int width) const;
 
 private:
     static bool Shown(const QWidget* widget);
+    bool Counts(const QWidget* bar) const;
+    bool OtherBottomBarShown() const;
 
     QMenuBar* menuBar_ = nullptr;
     QWidget* client_ = nullptr;
     QList<QWidget*> top_;
     QList<QWidget*> bottom_;
+    QList<QWidget*> companions_;
 };
 
 }  // namespace frame

@@ -45,8 +45,10 @@ void SystemMenuPopup::SetEnabled(int commandId, bool enabled)
 
 void SystemMenuPopup::RemoveMaximize()
 {
+    // The window's band (Always on Top) is not the system menu's to change.
+    const Qt::WindowFlags band = frame_->windowFlags() & Qt::WindowStaysOnTopHint;
     frame_->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | band);
 }
 
 void SystemMenuPopup::AppendSeparator()

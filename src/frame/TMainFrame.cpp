@@ -31,6 +31,7 @@
 #include "resources/bitmaps/Bitmaps.h"
 #include "resources/dialogs/ConsoleIds.h"
 #include "resources/strings/StringTable.h"
+#include "settings/SettingsKeys.h"
 
 namespace frame {
 
@@ -60,8 +61,10 @@ TMainFrame::TMainFrame(player::TMainWindow* client, QWidget* parent) : QWidget(p
     stack_.SetMenuBar(menuBar_);
     stack_.SetClient(client_);
     stack_.AddTop(listBar_);
-    for (QWidget* bar : std::initializer_list<QWidget*>{posBar_, volBar_, toolBar_, separator_, statusBar_})
+    for (QWidget* bar : std::initializer_list<QWidget*>{posBar_, volBar_, toolBar_})
         stack_.AddBottom(bar);
+    stack_.AddBottom(separator_, true);
+    stack_.AddBottom(statusBar_);
 }
 
 TMainFrame::~TMainFrame()
@@ -124,14 +127,18 @@ void TMainFrame::Create()
     RefreshElementChecks();
     if (client_)
         client_->LoadSettings();
+    ReadAuxOutDevice();
     hints_->SetTracking(menuState_->IsChecked(resources::CM_MINI_HELP));
     // The native window first, so that the desktop's border is known where it can be.
     winId();
+    ApplyElement(resources::CM_ALWAYS_ON_TOP);
     int left = 0;
     int top = 0;
     int width = 0;
     ReadWindowPosition(left, top, width);
     FitToElements(left, top, width);
+    volumeSlider_ = volBar_ ? volBar_->Slider() : nullptr;
+    ShowDeviceVolume();
     if (TQueueList* queue = QueueList())
         queue->setFocus();
     show();
@@ -139,14 +146,14 @@ void TMainFrame::Create()
 
 void TMainFrame::ReadWindowPosition(int& left, int& top, int& width) const
 {
-    if (!client_ || client_->settingsPath.empty())
+    if (*SettingsFile() == '\0')
         return;
     const QRect outer = frameGeometry();
     char fallback[64];
     std::snprintf(fallback, sizeof fallback, "%d %d %d", outer.left(), outer.top(), 0);
     char text[20] = {};
-    platform::GetPrivateProfileString("General", "WindowPosition", fallback, text, sizeof text,
-                                      client_->settingsPath.c_str());
+    platform::GetPrivateProfileString(settings::kSectionGeneral, settings::kKeyWindowPosition, fallback, text,
+                                      sizeof text, SettingsFile());
     std::sscanf(text, " %d %d %d", &left, &top, &width);
 }
 

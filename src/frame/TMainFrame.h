@@ -12,6 +12,7 @@
 
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,7 @@ class QMenuBar;
 class QMimeData;
 class TButtonGadget;
 class TQueueList;
+class TSoundBar;
 
 namespace player {
 class TMainWindow;
@@ -78,10 +80,16 @@ public:
     void PostCommand(int commandId) override;
     void SliderScrolled(int sliderId, int scrollCode) override;
 
-    // Flips the check mark of 7869 (menu bar) or 17950 (Mini Help) and makes the
-    // window follow it.
+    // Flips the check mark of 7869 (menu bar), 17893 (Always on Top) or 17950
+    // (Mini Help) and makes the window follow it.
     void ToggleElement(int id);
     void ApplyElement(int id);
+    // Shows exactly the listed elements (the console always), then fits the frame.
+    void ApplyView(std::span<const int> elements);
+    // The view stored by Save Cust. View; everything when none is stored.
+    void CustomView();
+    // Stores the elements shown now as the custom view.
+    void SaveCustomView();
     // Shows a hidden bar or hides a shown one; the frame grows or shrinks by the
     // bar's height - 1.
     void ToggleBar(int barId);
@@ -91,6 +99,17 @@ public:
     void FitToElements(int left, int top, int width);
 
     void ShowStatusText(const char* text);
+
+    // The volume slider and the chosen output device (0: none; n: device n - 1).
+    // Sets the device from the slider's position.
+    void SetDeviceVolume();
+    // Shows the device's volume on the slider, or disables the slider without a
+    // device. byCommand: enable the slider when there is a device.
+    void ShowDeviceVolume(bool byCommand = false);
+    // The Volume Output Device dialog, then the choice read back and shown.
+    void ChooseVolumeDevice();
+    int AuxOutDevice() const { return auxOutDevice_; }
+    TSoundBar* VolumeSlider() const { return volumeSlider_; }
 
     // IPlayerFrame.
     void BeginBusy(int stringId) override;
@@ -160,6 +179,12 @@ private:
     bool OverQueueList(const QPoint& pos) const;
     bool OverConsole(const QPoint& pos) const;
     void ReadWindowPosition(int& left, int& top, int& width) const;
+    void ApplyAlwaysOnTop();
+    // Views, Custom View, Save Cust. View and Default Size; false for other commands.
+    bool HandleViewCommand(int id);
+    void ReadAuxOutDevice();
+    // The settings file's drive path, empty when there is none.
+    const char* SettingsFile() const;
 
     static TMainFrame* instance_;
 
@@ -179,6 +204,8 @@ private:
     BarStack stack_;
     QPointer<QMenu> elementsPopup_;
     IconProgressState iconState_;
+    int auxOutDevice_ = 0;
+    TSoundBar* volumeSlider_ = nullptr;
 };
 
 }  // namespace frame

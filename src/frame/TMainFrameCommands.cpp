@@ -13,6 +13,7 @@
 #include "frame/HintTracker.h"
 #include "frame/SystemMenuPopup.h"
 #include "frame/TPosBar.h"
+#include "frame/TVolBar.h"
 #include "player/TMainWindow.h"
 #include "resources/CommandIds.h"
 
@@ -52,23 +53,24 @@ bool TMainFrame::HandleCommand(int id)
         ToggleBar(id);
         return true;
     }
+    if (HandleViewCommand(id))
+        return true;
     switch (id) {
     case CM_EXIT:
         close();
         return true;
     case CM_MENU_BAR:
+    case CM_ALWAYS_ON_TOP:
     case CM_MINI_HELP:
         ToggleElement(id);
         return true;
-    case CM_ELEMENTS_POPUP:
-    case CM_ALWAYS_ON_TOP:
-    case CM_DEFAULT_SIZE:
-    case CM_CUSTOM_VIEW:
-    case CM_SAVE_CUSTOM_VIEW:
     case CM_VOLUME_DEVICE:
+        ChooseVolumeDevice();
+        return true;
+    case CM_ELEMENTS_POPUP:
         return true;
     default:
-        return id >= CM_VIEW_FIRST && id <= CM_VIEW_LAST;
+        return false;
     }
 }
 
@@ -82,9 +84,10 @@ void TMainFrame::SystemCommand(int id)
 
 void TMainFrame::SliderScrolled(int sliderId, int scrollCode)
 {
-    // The volume slider has no device to set yet.
     if (sliderId == TPosBar::kSliderId && client_)
         client_->SliderScrolled(scrollCode);
+    else if (sliderId == TVolBar::kSliderId)
+        SetDeviceVolume();
 }
 
 void TMainFrame::ToggleBar(int barId)
@@ -99,6 +102,8 @@ void TMainFrame::ToggleBar(int barId)
     const QRect outer = frameGeometry();
     MoveWindowOnScreen(this, outer.left(), outer.top(), outer.width(), outer.height() + delta);
     bar->setVisible(!visible);
+    // The item follows the bar, whichever menu or pop-up toggled it.
+    menuState_->SetChecked(barId, !visible);
     Relayout();
     SizeClampEnabled = 1;
     UpdateSizeLimits();
@@ -118,6 +123,8 @@ void TMainFrame::ApplyElement(int id)
         hints_->SetTracking(menuState_->IsChecked(id));
     } else if (id == CM_MENU_BAR) {
         ApplyMenuBar();
+    } else if (id == CM_ALWAYS_ON_TOP) {
+        ApplyAlwaysOnTop();
     }
 }
 

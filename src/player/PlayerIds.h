@@ -21,6 +21,7 @@ constexpr int kCmdClear = resources::CM_CLEAR_ALBUM;
 constexpr int kCmdHighlightCurrent = resources::CM_HIGHLIGHT_CURRENT;
 constexpr int kCmdMoveUp = resources::CM_MOVE_UP;
 constexpr int kCmdMoveDown = resources::CM_MOVE_DOWN;
+constexpr int kCmdMute = resources::CM_MUTE;
 
 // Options: check marks of menu items.
 constexpr int kOptContinuousLoop = resources::CM_CONTINUOUS_LOOP;
@@ -44,6 +45,7 @@ constexpr int kLampPause = resources::IDC_LAMP_PAUSE;
 constexpr int kLampRepeat = resources::IDC_LAMP_REPEAT;
 constexpr int kLampLoop = resources::IDC_LAMP_LOOP;
 constexpr int kLampRandom = resources::IDC_LAMP_RANDOM;
+constexpr int kLampMute = resources::IDC_LAMP_MUTE;
 
 // Status-bar text gadgets: album (left) and song (right).
 constexpr int kPaneAlbum = 7856;

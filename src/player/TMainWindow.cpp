@@ -211,6 +211,9 @@ int TMainWindow::LoadSong(const std::string& path)
     int result = -1;
     if (device.Open(path.c_str()) == 0
         && device.Set(mci::MCI_SET_TIME_FORMAT, mci::MCI_FORMAT_MILLISECONDS) == 0) {
+        // Mute stays on from song to song until the user switches it off.
+        if (IsChecked(kCmdMute))
+            ApplyMute();
         songLength_ = DeviceLength();
         result = static_cast<int>(songLength_ / 1000);
     }

@@ -79,6 +79,8 @@ public:
     void PauseSong();
     void ResumeSong();
     void ToggleRepeat();
+    // Flips Mute: the open song's sound off or on, the mute button and lamp with it.
+    void ToggleMute();
     void SetStopped(bool flag);
     void SetPaused(bool flag);
     void EnablePauseControls(bool flag);
@@ -204,6 +206,8 @@ private:
     void ShowSongNumber(int number);
     void SetLamp(int lampId, bool on);
     void SetButtonDown(int commandId, bool down);
+    // The open device's sound follows the Mute check mark.
+    void ApplyMute();
     void SetSliderPosition(int pos);
     void ShowTimeAt(std::uint32_t target);
     void ShowThumbTime(int pos);

@@ -87,8 +87,8 @@ bool TMainWindow::HandleCommand(int commandId)
         if (queue)
             queue->MoveSongDown(ShiftHeld());
         return true;
-    case resources::CM_MUTE:
-        // The volume device with its mute comes later; the command is already taken.
+    case kCmdMute:
+        ToggleMute();
         return true;
     case kCmdRewindRepeat:
     case kCmdForwardRepeat:

@@ -31,6 +31,21 @@ void TMainWindow::ToggleOption(int id)
     }
 }
 
+void TMainWindow::ToggleMute()
+{
+    const bool muted = !IsChecked(kCmdMute);
+    SetChecked(kCmdMute, muted);
+    SetButtonDown(kCmdMute, muted);
+    ApplyMute();
+    SetLamp(kLampMute, muted);
+}
+
+void TMainWindow::ApplyMute()
+{
+    const std::uint32_t audio = IsChecked(kCmdMute) ? mci::MCI_SET_OFF : mci::MCI_SET_ON;
+    device.Set(mci::MCI_SET_AUDIO | audio, mci::MCI_SET_AUDIO_ALL);
+}
+
 void TMainWindow::SetQueueFont()
 {
     if (!queue)

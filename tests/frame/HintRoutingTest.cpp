@@ -128,7 +128,7 @@ TEST_F(HintRoutingTest, RoutingOrderConsoleThenFrameThenApplication)
     frame->RouteCommand(CM_MINI_HELP);
     EXPECT_NE(frame->FrameMenu()->IsChecked(CM_MINI_HELP), miniHelp);
     for (int accepted : {CM_ELEMENTS_POPUP, CM_ALWAYS_ON_TOP, CM_DEFAULT_SIZE, CM_VIEW_FIRST, CM_VIEW_LAST,
-                         CM_CUSTOM_VIEW, CM_SAVE_CUSTOM_VIEW, CM_VOLUME_DEVICE})
+                         CM_CUSTOM_VIEW, CM_SAVE_CUSTOM_VIEW})
         frame->RouteCommand(accepted);
     EXPECT_TRUE(app.commands.empty());
     // Neither's: the application gets it.

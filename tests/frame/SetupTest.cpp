@@ -1,18 +1,10 @@
+#include "SettingsFrameFixture.h"
+
 #include "album/TQueueList.h"
-#include "frame/TMainFrame.h"
 #include "player/IMenuState.h"
-#include "player/TMainWindow.h"
 #include "resources/CommandIds.h"
-#include "support/RecordingMidiOut.h"
-#include "support/ScriptedMessageBoxes.h"
-#include "support/SimulatedMci.h"
-#include "support/TempDrive.h"
 
-#include <QCoreApplication>
-#include <QTest>
-#include <gtest/gtest.h>
-
-#include <memory>
+#include <QApplication>
 
 namespace frametest {
 namespace {
@@ -20,32 +12,7 @@ namespace {
 using namespace resources;
 
 // The frame's set-up with a settings file beside the program.
-class SetupTest : public ::testing::Test {
-protected:
-    void Start(const QByteArray& settings)
-    {
-        drive.writeFile("vantor/Vantor.ini", settings);
-        auto* console = new player::TMainWindow(nullptr, drive.path("vantor"), &RecordingMidiOut::create);
-        console->programDir = drive.path("vantor");
-        console->settingsPath = drive.path("vantor\\Vantor.ini");
-        frame = std::make_unique<frame::TMainFrame>(console);
-        frame->Create();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
-    }
-
-    void TearDown() override
-    {
-        if (frame)
-            frame->Client()->CleanupWindow();
-        frame.reset();
-        QCoreApplication::sendPostedEvents();
-    }
-
-    TempDrive drive;
-    SimulatedMci sim;
-    ScriptedMessageBoxes boxes;
-    std::unique_ptr<frame::TMainFrame> frame;
-};
+using SetupTest = SettingsFrameFixture;
 
 TEST_F(SetupTest, StoredPositionPlacesTheFrameAndZeroWidthGivesTheConsoleWidth)
 {
