@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QResizeEvent>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "album/TQueueList.h"
@@ -129,8 +130,8 @@ void TMainFrame::Create()
         client_->LoadSettings();
     ReadAuxOutDevice();
     hints_->SetTracking(menuState_->IsChecked(resources::CM_MINI_HELP));
-    // The native window first, so that the desktop's border is known where it can be.
-    winId();
+    // No native window yet: placed before it exists, the window's position is
+    // that of its outer frame, wherever the window manager puts the border.
     ApplyElement(resources::CM_ALWAYS_ON_TOP);
     int left = 0;
     int top = 0;
@@ -173,6 +174,25 @@ void TMainFrame::FitToElements(int left, int top, int width)
     UpdateSizeLimits();
     MoveWindowOnScreen(this, left != 0 ? left : outer.left(), top != 0 ? top : outer.top(), newWidth, newHeight);
     Relayout();
+    // A window not yet shown has no border: its outer width is known only once the
+    // window manager has framed it.
+    pendingOuterWidth_ = isVisible() ? 0 : newWidth;
+}
+
+void TMainFrame::ApplyPendingOuterWidth()
+{
+    const int border = frameGeometry().width() - width();
+    if (pendingOuterWidth_ == 0 || !isVisible() || border == 0)
+        return;
+    const int width = std::max(pendingOuterWidth_ - border, minimumWidth());
+    pendingOuterWidth_ = 0;
+    resize(width, height());
+}
+
+void TMainFrame::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    ApplyPendingOuterWidth();
 }
 
 QWidget* TMainFrame::Bar(int barId) const
@@ -230,6 +250,7 @@ void TMainFrame::Relayout()
 void TMainFrame::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
+    ApplyPendingOuterWidth();
     Relayout();
 }
 

@@ -158,6 +158,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -180,6 +181,7 @@ private:
     bool OverConsole(const QPoint& pos) const;
     void ReadWindowPosition(int& left, int& top, int& width) const;
     void ApplyAlwaysOnTop();
+    void ApplyPendingOuterWidth();
     // Views, Custom View, Save Cust. View and Default Size; false for other commands.
     bool HandleViewCommand(int id);
     void ReadAuxOutDevice();
@@ -205,6 +207,7 @@ private:
     QPointer<QMenu> elementsPopup_;
     IconProgressState iconState_;
     int auxOutDevice_ = 0;
+    int pendingOuterWidth_ = 0;
     TSoundBar* volumeSlider_ = nullptr;
 };
 
