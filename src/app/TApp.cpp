@@ -40,6 +40,7 @@ TApp::TApp(const QString& programDirectory) : programDirectory_(programDirectory
 TApp::~TApp()
 {
     delete mainWindow_.data();
+    platform::SetAuxVolumeStore(std::string());
     if (synthStart_.joinable())
         synthStart_.join();
 }

@@ -4,6 +4,10 @@
 #include "platform/audio/OutputGain.h"
 #include "platform/profile/PrivateProfile.h"
 
+#include <QCoreApplication>
+#include <QThread>
+#include <QTimer>
+
 #include <charconv>
 #include <cstring>
 #include <mutex>
@@ -16,6 +20,9 @@ namespace {
 constexpr const char* kSection = "Settings";
 constexpr const char* kKey = "OutputVolume";
 constexpr std::uint32_t kDriverVersion = 0x0100;
+// A dragged slider sets the volume many times a second; the file is written once
+// it has settled.
+constexpr int kStoreDelayMs = 400;
 
 struct AuxState {
     std::mutex mutex;
@@ -23,6 +30,8 @@ struct AuxState {
     bool enumerated = false;
     std::vector<AlsaMixerElement> elements;  // devices 1..n
     std::string storePath;
+    bool storeDirty = false;
+    bool storeScheduled = false;
 };
 
 AuxState& state()
@@ -38,6 +47,37 @@ void enumerate(AuxState& s)
         return;
     s.elements = AlsaMixer::elements(s.testDevices ? *s.testDevices : AlsaMixer::defaultDevices());
     s.enumerated = true;
+}
+
+// Caller holds the state's mutex.
+void writeStore(AuxState& s)
+{
+    if (s.storeDirty && !s.storePath.empty()) {
+        // The volume is in effect even when the settings file cannot take it.
+        WritePrivateProfileString(kSection, kKey, std::to_string(OutputGain::instance().word()).c_str(),
+                                  s.storePath.c_str());
+    }
+    s.storeDirty = false;
+}
+
+// Caller holds the state's mutex.
+void scheduleStore(AuxState& s)
+{
+    s.storeDirty = true;
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app || QThread::currentThread() != app->thread()) {
+        writeStore(s);
+        return;
+    }
+    if (s.storeScheduled)
+        return;
+    s.storeScheduled = true;
+    QTimer::singleShot(kStoreDelayMs, app, [] {
+        AuxState& later = state();
+        std::lock_guard lock(later.mutex);
+        later.storeScheduled = false;
+        writeStore(later);
+    });
 }
 
 std::string productName(const AlsaMixerElement& element)
@@ -125,9 +165,8 @@ unsigned auxSetVolume(unsigned deviceId, std::uint32_t volume)
     if (gain.word() == volume)
         return MMSYSERR_NOERROR;
     gain.setWord(volume);
-    // The volume is in effect even when the settings file cannot take it.
     if (!s.storePath.empty())
-        WritePrivateProfileString(kSection, kKey, std::to_string(volume).c_str(), s.storePath.c_str());
+        scheduleStore(s);
     return MMSYSERR_NOERROR;
 }
 
@@ -135,6 +174,8 @@ void SetAuxVolumeStore(const std::string& settingsPath)
 {
     AuxState& s = state();
     std::lock_guard lock(s.mutex);
+    // A change still waiting goes to the file it was made for.
+    writeStore(s);
     s.storePath = settingsPath;
     if (settingsPath.empty())
         return;

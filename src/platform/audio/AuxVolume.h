@@ -41,7 +41,9 @@ unsigned auxSetVolume(unsigned deviceId, std::uint32_t volume);
 // Where device 0's volume is kept between runs: the program's settings file (a
 // drive path such as "c:\\vantor\\vantor.ini"). Reads the stored volume at once
 // (full volume when absent). Empty path: nothing is stored from now on, and the
-// volume stays as it is.
+// volume stays as it is. A change is written a moment after the last one (at
+// once off the main thread or without an application); calling this writes a
+// change still waiting first, so the program calls it with "" as it ends.
 void SetAuxVolumeStore(const std::string& settingsPath);
 
 // Tests: the ALSA mixer devices probed, in order (by default "default" and then
