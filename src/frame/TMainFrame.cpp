@@ -105,6 +105,8 @@ void TMainFrame::BuildBars()
         ConnectHints(bar);
         bar->setFixedHeight(bar->sizeHint().height());
     }
+    // The queue's own menu routes its commands as the frame's menus do.
+    QueueList()->SetCommandTarget(this);
     connect(QueueList(), &QListWidget::itemDoubleClicked, this, [this] {
         if (client_)
             client_->PlaySelected();
@@ -187,6 +189,12 @@ void TMainFrame::ApplyPendingOuterWidth()
     const int width = std::max(pendingOuterWidth_ - border, minimumWidth());
     pendingOuterWidth_ = 0;
     resize(width, height());
+}
+
+void TMainFrame::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    ApplyPendingOuterWidth();
 }
 
 void TMainFrame::moveEvent(QMoveEvent* event)
