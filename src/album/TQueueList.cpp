@@ -3,7 +3,13 @@
 #include "album/IBusyIndicator.h"
 #include "album/IQueuePlayer.h"
 
+#include "controls/gadgets/ICommandTarget.h"
+#include "controls/menu/MenuBuilder.h"
+#include "resources/CommandIds.h"
+
 #include <QByteArray>
+#include <QMenu>
+#include <QMouseEvent>
 
 #include <optional>
 #include <vector>
@@ -48,6 +54,35 @@ void TQueueList::ReorderAlbum(SongLineComparator compare, int statusTextId)
     SetRedraw(true);
     if (busy_)
         busy_->EndBusy(true);
+}
+
+void TQueueList::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::RightButton) {
+        const QModelIndex top = indexAt(QPoint(0, 0));
+        const int line = event->position().toPoint().y() / ItemHeight() + (top.isValid() ? top.row() : 0);
+        // Below the last line the selection stays as it is; the menu opens all the same.
+        if (line < GetCount())
+            SetSelIndex(line);
+        ShowContextMenu(event->globalPosition().toPoint());
+        event->accept();
+        return;
+    }
+    TSongList::mousePressEvent(event);
+}
+
+void TQueueList::ShowContextMenu(const QPoint& globalPos)
+{
+    QMenu* menu = LoadPopupMenu(resources::IDM_QUEUE_POPUP, window());
+    if (!menu)
+        return;
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    connect(menu, &QMenu::triggered, this, [this](QAction* action) {
+        if (const int id = MenuCommandId(action); id && target_)
+            target_->PostCommand(id);
+    });
+    contextMenu_ = menu;
+    menu->popup(globalPos);
 }
 
 int TQueueList::MoveSongUp(bool shiftDown)

@@ -5,13 +5,85 @@
 #include "album/IOptionState.h"
 #include "album/PathUtils.h"
 
+#include "resources/bitmaps/Bitmaps.h"
+
+#include <QBitmap>
+#include <QFontMetrics>
+#include <QPainter>
 #include <QString>
+
+#include <algorithm>
 
 #include <cstring>
 
-TSongList::TSongList(QWidget* parent) : TSizFontLB(parent)
+namespace {
+constexpr int kSongBitmap = 7839;
+constexpr const char* kColumnSample = "00000000.000";
+constexpr int kColumnGap = 5;
+constexpr int kSideMargin = 2;
+constexpr int kBitmapGap = 2;
+// Pixels of this colour in the song bitmap show the line's background.
+const QColor kTransparent(0, 0, 128);
+}  // namespace
+
+TSongList::TSongList(QWidget* parent) : TSizFontLB(parent), songBitmap_(resources::LoadBitmap(kSongBitmap))
 {
+    if (!songBitmap_.isNull())
+        songBitmap_.setMask(songBitmap_.createMaskFromColor(kTransparent, Qt::MaskInColor));
     SetMinItemHeight(kMinItemHeight);
+    secondColumnOffset_ = QFontMetrics(font()).horizontalAdvance(QLatin1String(kColumnSample)) + kColumnGap;
+}
+
+void TSongList::FontChanged()
+{
+    TSizFontLB::FontChanged();
+    secondColumnOffset_ = QFontMetrics(font()).horizontalAdvance(QLatin1String(kColumnSample)) + kColumnGap;
+}
+
+int TSongList::FirstColumnLeft(const QRect& line) const
+{
+    return line.left() + kSideMargin + songBitmap_.width() + kBitmapGap;
+}
+
+int TSongList::SecondColumnX(int firstColumnLeft, const QString& fileName) const
+{
+    return firstColumnLeft + std::max(QFontMetrics(font()).horizontalAdvance(fileName) + 1, secondColumnOffset_);
+}
+
+int TSongList::SecondColumnLeft(int index) const
+{
+    const QListWidgetItem* entry = item(index);
+    if (!entry)
+        return -1;
+    const QString line = entry->text();
+    return SecondColumnX(FirstColumnLeft(visualItemRect(entry)), line.left(line.indexOf(QLatin1Char('\t'))));
+}
+
+void TSongList::DrawItemContent(DrawItem& item)
+{
+    const QRect r = item.rect.adjusted(kSideMargin, 0, -kSideMargin, 0);
+    // A line that cannot be read is left blank. The line's own text is shared, not copied.
+    const QListWidgetItem* entry = this->item(item.index);
+    const QString line = entry ? entry->text() : QString();
+    QPainter& dc = *item.dc;
+    dc.setFont(font());
+    const QFontMetrics metrics(font());
+    const int centre = r.top() + r.height() / 2;
+    const int textTop = centre - (metrics.height() + metrics.leading()) / 2;
+    dc.drawPixmap(r.left(), centre - songBitmap_.height() / 2, songBitmap_);
+    if (line.isEmpty())
+        return;
+    const int left = FirstColumnLeft(item.rect);
+    const qsizetype firstTab = line.indexOf(QLatin1Char('\t'));
+    const qsizetype lastTab = line.lastIndexOf(QLatin1Char('\t'));
+    const QString name = line.left(firstTab);
+    constexpr int kFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
+    dc.drawText(QRect(left, textTop, r.right() - left + 1, metrics.height()), kFlags, name);
+    if (firstTab < 0 || lastTab <= firstTab)
+        return;
+    const QString path = line.mid(firstTab + 1, lastTab - firstTab - 1);
+    const int second = SecondColumnX(left, name);
+    dc.drawText(QRect(second, textTop, std::max(0, r.right() - second + 1), metrics.height()), kFlags, path);
 }
 
 QByteArray TSongList::MakeSongLine(const char* path)
@@ -53,8 +125,10 @@ int TSongList::RemoveSongAt(int index)
 
 void TSongList::ClearSongs()
 {
+    SetRedraw(false);
     ClearList();
     WriteTotal();
+    SetRedraw(true);
 }
 
 const char* TSongList::GetSongPath(int index) const

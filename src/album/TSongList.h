@@ -3,6 +3,7 @@
 #include "controls/TSizFontLB.h"
 
 #include <QByteArray>
+#include <QPixmap>
 
 class IConsoleText;
 class IOptionState;
@@ -12,7 +13,8 @@ class IOptionState;
 // all lower case ("%s \t[%s]\t%s" of FileNamePart, AbbreviatePath(path, 35) and the path).
 // A song's identity is its line: two songs are the same exactly when their lines are equal.
 // After every add, remove and clear the number of lines is written into the console's
-// TOTAL read-out.
+// TOTAL read-out. Each line shows the song bitmap, the file name and, in a second column,
+// the bracketed short path; the full path is never shown.
 class TSongList : public TSizFontLB {
     Q_OBJECT
 
@@ -49,11 +51,25 @@ public:
     const char* GetSongPath(int index) const;
     const char* GetSelectedSongPath() const;
 
+    // The font, then the second column's offset: the width of "00000000.000" plus 5.
+    void FontChanged() override;
+    int SecondColumnOffset() const { return secondColumnOffset_; }
+    // Where line index's second column starts, in viewport coordinates; -1 without the line.
+    int SecondColumnLeft(int index) const;
+
+    void DrawItemContent(DrawItem& item) override;
+
 protected:
     void WriteTotal();
     void WriteConsole(int controlId, int number);
 
 private:
+    // Left edge of the first column inside a line's rectangle.
+    int FirstColumnLeft(const QRect& line) const;
+    int SecondColumnX(int firstColumnLeft, const QString& fileName) const;
+
+    QPixmap songBitmap_;
+    int secondColumnOffset_ = 0;
     IConsoleText* console_ = nullptr;
     const IOptionState* options_ = nullptr;
 };

@@ -14,7 +14,9 @@ void TSizFontLB::TakeReferenceRect()
 {
     if (referenceTaken_)
         return;
-    referenceRect_ = viewport()->rect();
+    // The frame's inside, not the viewport: a list not yet shown has not laid out its
+    // viewport, but its own size and frame are already right.
+    referenceRect_ = QRect(QPoint(0, 0), contentsRect().size());
     referenceTaken_ = true;
 }
 
@@ -29,6 +31,7 @@ void TSizFontLB::FontChanged()
         return;
     }
     const int clientHeight = lineHeight * (referenceRect_.height() / lineHeight);
-    resize(width(), height() - viewport()->height() + clientHeight);
+    // Fixed, so that a layout around the list keeps the height too.
+    setFixedHeight(height() - contentsRect().height() + clientHeight);
     viewport()->update();
 }

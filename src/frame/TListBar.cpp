@@ -18,8 +18,11 @@ TListBar::TListBar(player::TMainWindow* client, IBusyIndicator* busy, QWidget* p
 {
     SetDialogItemId(queue_, TQueueList::kControlId);
     queue_->resize(kListWidth, kListHeight);
+    // The height at set-up; the font's whole lines may take it down, never up.
     queue_->setFixedHeight(kListHeight);
-    AddControl(queue_, true);
+    queue_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Whole lines may leave the list shorter than the bar has room for: it stays at the top.
+    AddControl(queue_, true, Qt::AlignTop);
     queue_->SetBusy(busy);
     if (client) {
         queue_->SetConsole(client);

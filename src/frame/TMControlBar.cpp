@@ -78,12 +78,12 @@ QLabel* TMControlBar::AddText(const QString& text, int characters)
     return label;
 }
 
-void TMControlBar::AddControl(QWidget* control, bool wide)
+void TMControlBar::AddControl(QWidget* control, bool wide, Qt::Alignment alignment)
 {
     control->setParent(this);
     if (wide)
         control->setSizePolicy(QSizePolicy::Expanding, control->sizePolicy().verticalPolicy());
-    layout_->addWidget(control, wide ? 1 : 0, Qt::AlignVCenter);
+    layout_->addWidget(control, wide ? 1 : 0, alignment);
 }
 
 void TMControlBar::AddStretch()

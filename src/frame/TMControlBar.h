@@ -38,7 +38,7 @@ protected:
     void AddButton(TButtonGadget* button);
     void AddSeparator(int width);
     QLabel* AddText(const QString& text, int characters);
-    void AddControl(QWidget* control, bool wide);
+    void AddControl(QWidget* control, bool wide, Qt::Alignment alignment = Qt::AlignVCenter);
     // Whatever width is left stays empty bar at the right.
     void AddStretch();
 
