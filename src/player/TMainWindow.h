@@ -159,7 +159,8 @@ public:
     void ToggleOption(int id);
     // The font dialog on the queue list's font; Cancel keeps the font.
     void SetQueueFont();
-    // The About dialog: accepted, nothing to show yet.
+    // The information dialogs, modal on the console; they change nothing.
+    void ShowAlbumProperties();
     void ShowAbout();
     // A request to the help engine for "Vantor.hlp" in the program's directory.
     void ShowHelp(unsigned command, unsigned long data);

@@ -131,7 +131,7 @@ bool TMainWindow::HandleCommand(int commandId)
             queue->ShuffleAlbum();
         return true;
     case resources::CM_ALBUM_PROPERTIES:
-        // The album properties dialog comes later; the command is already taken.
+        ShowAlbumProperties();
         return true;
 
     // Options

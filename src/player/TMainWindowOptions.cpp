@@ -1,7 +1,9 @@
 // The operations the command table runs itself: option toggles, the queue font,
-// help requests and the keyboard's OK and Cancel.
+// help requests, the information dialogs and the keyboard's OK and Cancel.
 
 #include "album/TQueueList.h"
+#include "controls/info/TAboutDlg.h"
+#include "controls/info/TAlbumPropDlg.h"
 #include "player/IPositionSlider.h"
 #include "player/PlayerIds.h"
 #include "player/TMainWindow.h"
@@ -63,8 +65,25 @@ void TMainWindow::ShowHelp(unsigned command, unsigned long data)
     platform::help::ShowHelp(window(), programDir + "\\Vantor.hlp", command, data);
 }
 
+void TMainWindow::ShowAlbumProperties()
+{
+    TAlbumPropDlg::Album album;
+    album.path = albumPath;
+    album.currentSong = currentSong;
+    if (currentSong >= 0 && queue) {
+        const char* song = queue->GetSongPath(currentSong);
+        album.currentSongPath = song ? song : "";
+    }
+    album.songCount = queue ? queue->GetCount() : 0;
+    // The dialog shows a copy taken now: nothing here is used once it has run.
+    TAlbumPropDlg dialog(this, std::move(album));
+    dialog.Execute();
+}
+
 void TMainWindow::ShowAbout()
 {
+    TAboutDlg dialog(this);
+    dialog.Execute();
 }
 
 void TMainWindow::EvCommand(int id)

@@ -1,12 +1,21 @@
 // The console's command table: every command it takes runs its operation,
 // checked through the state the operation changes; the others go on to the frame.
 
+#include "controls/dialog/TMDialog.h"
 #include "player/MenuTreeFixture.h"
 #include "player/ScriptedFontDialog.h"
 #include "platform/profile/PrivateProfile.h"
+#include "resources/dialogs/InfoDialogs.h"
 #include "support/TempDrive.h"
 
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTimer>
+
 #include <functional>
+#include <map>
+#include <vector>
 
 using namespace player;
 using namespace resources;
@@ -166,14 +175,102 @@ TEST_F(CommandTableTest, OptionCommandsFlipTheirMarkBothWays)
     }
 }
 
-TEST_F(CommandTableTest, CommandsOfLaterPiecesAreTakenAndChangeNothing)
+// What an information dialog showed while it was open.
+struct InfoShown {
+    bool opened = false;
+    QString caption;
+    bool systemMenu = false;
+    std::map<int, QString> texts;
+};
+
+// Runs the command and reads the modal dialog it opens, then closes it with
+// Escape or with OK.
+InfoShown RunInfoCommand(player::TMainWindow& window, int command, const std::vector<int>& items, bool escape)
+{
+    InfoShown shown;
+    QObject guard;   // no reading is left waiting once the command is over
+    std::function<void()> read = [&] {
+        auto* dialog = qobject_cast<TMDialog*>(QApplication::activeModalWidget());
+        if (!dialog) {
+            QTimer::singleShot(0, &guard, read);
+            return;
+        }
+        shown.opened = true;
+        shown.caption = dialog->windowTitle();
+        shown.systemMenu = dialog->windowFlags() & (Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+        for (const int id : items)
+            shown.texts[id] = dialog->GetDlgItemText(id);
+        if (escape) {
+            QKeyEvent key(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QCoreApplication::sendEvent(dialog, &key);
+        } else {
+            dialog->itemAs<QPushButton>(IDOK)->click();
+        }
+    };
+    QTimer::singleShot(0, &guard, read);
+    EXPECT_TRUE(window.HandleCommand(command));
+    return shown;
+}
+
+QString TemplateText(const DialogTemplate& dialog, int id)
+{
+    for (const DialogItem& item : dialog.items)
+        if (item.id == id)
+            return QString::fromLatin1(item.text);
+    return {};
+}
+
+TEST_F(CommandTableTest, AlbumPropertiesShowTheAlbumAndChangeNothing)
+{
+    const std::vector<int> items = {IDC_PROP_ALBUM, IDC_PROP_SONG, IDC_PROP_SONG_NUMBER, IDC_PROP_SONG_COUNT};
+    const QString unknown = TemplateText(AlbumPropertiesDialogTemplate(), IDC_PROP_SONG);
+    ASSERT_EQ(TemplateText(AlbumPropertiesDialogTemplate(), IDC_PROP_SONG_NUMBER), unknown);
+
+    window->HandleCommand(CM_NEW_ALBUM);
+    InfoShown shown = RunInfoCommand(*window, CM_ALBUM_PROPERTIES, items, true);
+    ASSERT_TRUE(shown.opened);
+    EXPECT_EQ(shown.caption, QString::fromLatin1(AlbumPropertiesDialogTemplate().caption));
+    EXPECT_FALSE(shown.systemMenu);
+    EXPECT_EQ(shown.texts[IDC_PROP_ALBUM], QStringLiteral("[untitled].alb"));
+    EXPECT_EQ(shown.texts[IDC_PROP_SONG], unknown);
+    EXPECT_EQ(shown.texts[IDC_PROP_SONG_NUMBER], unknown);
+    EXPECT_EQ(shown.texts[IDC_PROP_SONG_COUNT], QStringLiteral("0"));
+
+    // Play goes on untouched while the dialog is open and after OK.
+    AddSongs(3);
+    window->PlaySong(1);
+    ClearCommands();
+    shown = RunInfoCommand(*window, CM_ALBUM_PROPERTIES, items, false);
+    EXPECT_EQ(shown.texts[IDC_PROP_SONG], QString::fromStdString(Song(2)));
+    EXPECT_EQ(shown.texts[IDC_PROP_SONG_NUMBER], QStringLiteral("2"));
+    EXPECT_EQ(shown.texts[IDC_PROP_SONG_COUNT], QStringLiteral("3"));
+    EXPECT_TRUE(Commands().empty());
+    EXPECT_TRUE(DevicePlaying());
+    EXPECT_EQ(window->currentSong, 1);
+    EXPECT_EQ(queue->GetCount(), 3);
+
+    // A stored index beyond the album's last song names no line.
+    TempDrive drive;
+    drive.writeFile("odd.alb", "5\r\nt:\\a.mid\r\nt:\\b.mid\r\n");
+    ASSERT_EQ(window->LoadAlbum(drive.path("ODD.ALB")), 0);
+    shown = RunInfoCommand(*window, CM_ALBUM_PROPERTIES, items, true);
+    EXPECT_EQ(shown.texts[IDC_PROP_ALBUM], QString::fromStdString(drive.path("odd.alb")));
+    EXPECT_EQ(shown.texts[IDC_PROP_SONG], QString());
+    EXPECT_EQ(shown.texts[IDC_PROP_SONG_NUMBER], QStringLiteral("6"));
+    EXPECT_EQ(shown.texts[IDC_PROP_SONG_COUNT], QStringLiteral("2"));
+}
+
+TEST_F(CommandTableTest, AboutOpensAndChangesNothing)
 {
     AddSongs(2);
     window->PlaySong(0);
     ClearCommands();
-    for (const int id : {CM_ALBUM_PROPERTIES, CM_ABOUT}) {
-        SCOPED_TRACE(id);
-        EXPECT_TRUE(window->HandleCommand(id));
+    for (const bool escape : {true, false}) {
+        const InfoShown shown = RunInfoCommand(*window, CM_ABOUT, {IDC_ABOUT_VERSION}, escape);
+        ASSERT_TRUE(shown.opened);
+        EXPECT_EQ(shown.caption, QString::fromLatin1(AboutDialogTemplate().caption));
+        EXPECT_FALSE(shown.systemMenu);
+        EXPECT_TRUE(shown.texts.at(IDC_ABOUT_VERSION).startsWith(QStringLiteral("Version 5.7 - ")));
         EXPECT_TRUE(Commands().empty());
         EXPECT_TRUE(DevicePlaying());
         EXPECT_EQ(window->currentSong, 0);
