@@ -29,6 +29,11 @@ public:
     // Starts the program with these arguments and environment additions.
     std::unique_ptr<QProcess> Start(const QStringList& arguments = {},
                                     const QProcessEnvironment& extra = QProcessEnvironment()) const;
+    // Runs script (sh) on a virtual X display of 1024 x 768 with the program's
+    // path as $1 and arguments after it; the program inside uses the display.
+    // Its output and errors together, empty when it did not end in time.
+    QString RunOnVirtualDisplay(const char* script, const QStringList& arguments, int timeoutMs = 120000) const;
+
     // Waits until the program listens on its socket (it has passed the
     // single-instance test and is building its window).
     bool WaitListening(int timeoutMs = 15000) const;

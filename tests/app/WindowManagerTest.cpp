@@ -59,21 +59,7 @@ struct Shot {
 
 QMap<QString, Shot> RunUnderOpenbox(const ProgramCopy& program, const QString& keys, QString& log)
 {
-    QProcess run;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), program.Dir());
-    // The X keyboard library hands strndup an unterminated buffer (see the Xvfb test).
-    if (env.contains(QStringLiteral("ASAN_OPTIONS")))
-        env.insert(QStringLiteral("ASAN_OPTIONS"),
-                   env.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":strict_string_checks=0"));
-    run.setProcessEnvironment(env);
-    run.start(QStringLiteral("xvfb-run"),
-              {QStringLiteral("-a"), QStringLiteral("-s"), QStringLiteral("-screen 0 1024x768x24 -nolisten tcp"),
-               QStringLiteral("sh"), QStringLiteral("-c"), QString::fromLatin1(kScript), QStringLiteral("sh"),
-               program.Dir() + QStringLiteral("/vantor"), keys});
-    run.waitForFinished(120000);
-    log = QString::fromLocal8Bit(run.readAllStandardOutput() + run.readAllStandardError());
+    log = program.RunOnVirtualDisplay(kScript, {keys});
     QMap<QString, Shot> shots;
     for (const QString& line : log.split(QLatin1Char('\n'))) {
         const QStringList f = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);

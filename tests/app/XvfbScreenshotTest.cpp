@@ -58,26 +58,8 @@ TEST(Xvfb, ProgramWindowOnAVirtualDisplay)
     const QString picture = dataDir + QStringLiteral("/testdata/vantor-screen.png");
     QFile::remove(picture);
 
-    QProcess run;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), program.Dir());
-    // The X keyboard library hands strndup a counted, unterminated buffer, which
-    // strict string checking takes for an overflow; our own code is checked with
-    // it everywhere else.
-    if (env.contains(QStringLiteral("ASAN_OPTIONS")))
-        env.insert(QStringLiteral("ASAN_OPTIONS"),
-                   env.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":strict_string_checks=0"));
-    run.setProcessEnvironment(env);
-    run.start(QStringLiteral("xvfb-run"),
-              {QStringLiteral("-a"), QStringLiteral("-s"), QStringLiteral("-screen 0 1024x768x24 -nolisten tcp"),
-               QStringLiteral("sh"), QStringLiteral("-c"), QString::fromLatin1(kScript), QStringLiteral("sh"),
-               program.Dir() + QStringLiteral("/vantor"), picture});
-    ASSERT_TRUE(run.waitForFinished(90000)) << run.readAllStandardOutput().toStdString()
-                                             << run.readAllStandardError().toStdString();
-    const QString out = QString::fromLocal8Bit(run.readAllStandardOutput());
-    const QString err = QString::fromLocal8Bit(run.readAllStandardError());
-    ASSERT_TRUE(out.contains(QStringLiteral("exit=0"))) << out.toStdString() << err.toStdString();
+    const QString out = program.RunOnVirtualDisplay(kScript, {picture});
+    ASSERT_TRUE(out.contains(QStringLiteral("exit=0"))) << out.toStdString();
 
     const int x = Field(out, "Absolute upper-left X");
     const int y = Field(out, "Absolute upper-left Y");
