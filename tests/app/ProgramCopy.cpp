@@ -93,7 +93,10 @@ QString ProgramCopy::RunOnVirtualDisplay(const char* script, const QStringList& 
                    env.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":strict_string_checks=0"));
     run.setProcessEnvironment(env);
     run.start(QStringLiteral("xvfb-run"),
-              QStringList{QStringLiteral("-a"), QStringLiteral("-s"),
+              // Display numbers are searched from one of this process's own: two
+              // tests starting a display at once would otherwise race for the same.
+              QStringList{QStringLiteral("-a"), QStringLiteral("-n"), QString::number(100 + ::getpid() % 400),
+                          QStringLiteral("-s"),
                           QStringLiteral("-screen 0 1024x768x24 -nolisten tcp"), QStringLiteral("sh"),
                           QStringLiteral("-c"), QString::fromLatin1(script), QStringLiteral("sh"),
                           dir_.filePath(QStringLiteral("vantor"))}
