@@ -173,34 +173,38 @@ void TMainFrame::FitToElements(int left, int top, int width)
     const int frameHeight = outer.height() - this->height();
     const int newWidth = width != 0 ? width : MinimumContentWidth() + frameWidth;
     const int newHeight = stack_.ContentHeight() + frameHeight;
+    const int newLeft = left != 0 ? left : outer.left();
+    const int newTop = top != 0 ? top : outer.top();
     UpdateSizeLimits();
-    MoveWindowOnScreen(this, left != 0 ? left : outer.left(), top != 0 ? top : outer.top(), newWidth, newHeight);
+    MoveWindowOnScreen(this, newLeft, newTop, newWidth, newHeight);
     Relayout();
-    // A window not yet shown has no border: its outer width is known only once the
-    // window manager has framed it.
-    pendingOuterWidth_ = isVisible() ? 0 : newWidth;
+    // A window not yet shown has no border: its outer size is known only once the
+    // window manager has framed it, and then the same place is taken again.
+    pendingPlace_ = isVisible() ? std::nullopt : std::optional<QRect>(QRect(newLeft, newTop, width, 0));
 }
 
-void TMainFrame::ApplyPendingOuterWidth()
+void TMainFrame::ApplyPendingPlace()
 {
-    const int border = frameGeometry().width() - width();
-    if (pendingOuterWidth_ == 0 || !isVisible() || border == 0)
+    const QRect outer = frameGeometry();
+    const QRect inner = geometry();
+    if (!pendingPlace_ || !isVisible() || outer == inner)
         return;
-    const int width = std::max(pendingOuterWidth_ - border, minimumWidth());
-    pendingOuterWidth_ = 0;
-    resize(width, height());
+    const QRect place = *pendingPlace_;
+    pendingPlace_.reset();
+    const int width = place.width() != 0 ? place.width() : MinimumContentWidth() + outer.width() - inner.width();
+    MoveWindowOnScreen(this, place.left(), place.top(), width, stack_.ContentHeight() + outer.height() - inner.height());
 }
 
 void TMainFrame::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    ApplyPendingOuterWidth();
+    ApplyPendingPlace();
 }
 
 void TMainFrame::moveEvent(QMoveEvent* event)
 {
     QWidget::moveEvent(event);
-    ApplyPendingOuterWidth();
+    ApplyPendingPlace();
 }
 
 QWidget* TMainFrame::Bar(int barId) const
@@ -258,7 +262,7 @@ void TMainFrame::Relayout()
 void TMainFrame::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    ApplyPendingOuterWidth();
+    ApplyPendingPlace();
     Relayout();
 }
 

@@ -182,7 +182,8 @@ private:
     bool OverConsole(const QPoint& pos) const;
     void ReadWindowPosition(int& left, int& top, int& width) const;
     void ApplyAlwaysOnTop();
-    void ApplyPendingOuterWidth();
+    // The place FitToElements asked for before the window had its border.
+    void ApplyPendingPlace();
     // Views, Custom View, Save Cust. View and Default Size; false for other commands.
     bool HandleViewCommand(int id);
     void ReadAuxOutDevice();
@@ -208,7 +209,7 @@ private:
     QPointer<QMenu> elementsPopup_;
     IconProgressState iconState_;
     int auxOutDevice_ = 0;
-    int pendingOuterWidth_ = 0;
+    std::optional<QRect> pendingPlace_;
     TSoundBar* volumeSlider_ = nullptr;
 };
 

@@ -2,7 +2,7 @@
 // driven from the keyboard: the views and the menu bar keep the console still on
 // the screen, Always on Top is the window manager's "above" state and lasts
 // across a restart, and the stored window position comes back as it was, border
-// included, start after start.
+// included, start after start, and all of it on the screen.
 #include "ProgramCopy.h"
 
 #include <QMap>
@@ -125,6 +125,13 @@ TEST(WindowManager, ViewsAlwaysOnTopAndThePositionUnderOpenbox)
     EXPECT_FALSE(second[QStringLiteral("start")].above);
     EXPECT_EQ(second[QStringLiteral("start")].outer, notOnTop.outer) << log.toStdString();
     const QByteArray saved = program.ReadSettings();
+    // The title bar is counted too: a window stored near the screen's bottom
+    // edge is pulled up until its border is on the screen.
+    program.WriteSettings("[General]\r\nVersion=5.7\r\nWindowPosition=100 700 0\r\n");
+    auto low = RunUnderOpenbox(program, QString(), log);
+    ASSERT_TRUE(low.contains(QStringLiteral("start"))) << log.toStdString();
+    EXPECT_EQ(low[QStringLiteral("start")].outer.bottom(), 767) << log.toStdString();
+
     EXPECT_TRUE(saved.contains(QStringLiteral("WindowPosition=%1 %2 %3 ")
                                    .arg(notOnTop.outer.left())
                                    .arg(notOnTop.outer.top())
