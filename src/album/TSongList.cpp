@@ -5,9 +5,9 @@
 #include "album/IOptionState.h"
 #include "album/PathUtils.h"
 
+#include "controls/paint/DrawTransparentBitmap.h"
 #include "resources/bitmaps/Bitmaps.h"
 
-#include <QBitmap>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QString>
@@ -22,14 +22,11 @@ constexpr const char* kColumnSample = "00000000.000";
 constexpr int kColumnGap = 5;
 constexpr int kSideMargin = 2;
 constexpr int kBitmapGap = 2;
-// Pixels of this colour in the song bitmap show the line's background.
-const QColor kTransparent(0, 0, 128);
 }  // namespace
 
-TSongList::TSongList(QWidget* parent) : TSizFontLB(parent), songBitmap_(resources::LoadBitmap(kSongBitmap))
+TSongList::TSongList(QWidget* parent)
+    : TSizFontLB(parent), songBitmap_(MaskedBitmap(resources::LoadBitmap(kSongBitmap)))
 {
-    if (!songBitmap_.isNull())
-        songBitmap_.setMask(songBitmap_.createMaskFromColor(kTransparent, Qt::MaskInColor));
     SetMinItemHeight(kMinItemHeight);
     secondColumnOffset_ = QFontMetrics(font()).horizontalAdvance(QLatin1String(kColumnSample)) + kColumnGap;
 }

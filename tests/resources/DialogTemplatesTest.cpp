@@ -56,7 +56,7 @@ TEST(DialogTemplates, EachIsFoundWithItsFrameAndControls)
     const TemplateCase cases[] = {
         {7708, "The Vantor's Upgrade Information", 170, 126, "MS Sans Serif", false, {1}},
         {7764, "Open", 264, 134, "Helv", true, {1, 2, 1038, 1040, 1088, 1089, 1090, 1091, 1120, 1121, 1136, 1137, 1152}},
-        {7774, "About The Vantor", 124, 124, "MS Sans Serif", false, {1, 7746, 7758, 7881}},
+        {7774, "About The Vantor", 144, 124, "MS Sans Serif", false, {1, 7746, 7758, 7881}},
         {7823, "Album Properties", 152, 147, "MS Sans Serif", false, {1, 7844, 7845, 7846, 7847}},
         {17947, "Volume Output Device", 194, 70, "MS Sans Serif", true, {1, 2, 17948}},
     };
@@ -138,7 +138,7 @@ TEST(DialogTemplates, InformationDialogsStartAsTheProgramExpects)
     const DialogTemplate& about = AboutDialogTemplate();
     const DialogItem& picture = ItemRef(about, 7881);
     EXPECT_FALSE(picture.style & WS_VISIBLE);
-    EXPECT_EQ(picture.x, 12);
+    EXPECT_EQ(picture.x, 31);
     EXPECT_EQ(picture.y, 11);
     EXPECT_EQ(picture.width, 82);
     EXPECT_EQ(picture.height, 22);

@@ -49,18 +49,19 @@ constexpr DialogTemplate kAddSongs{
     IDD_ADD_SONGS, kModal | WS_SYSMENU, "Open", 264, 134, "Helv", 8, kAddSongsItems,
 };
 
-// The icon static names its icon resource by number, as a template does.
+// The icon static names its icon resource by number, as a template does. The
+// memory read-out is wide enough for eight-digit figures (tens of gigabytes).
 constexpr DialogItem kAboutItems[] = {
-    {IDC_ABOUT_PICTURE, "STATIC", 12, 11, 82, 22, "", WS_CHILD | SS_BLACKFRAME},
-    {IDC_ABOUT_VERSION, "STATIC", 8, 46, 108, 8, "", kChild | SS_CENTER},
-    {IDC_STATIC, "STATIC", 8, 57, 108, 18, "A jukebox for MIDI music,\nwave audio and movie clips", kChild | SS_CENTER},
+    {IDC_ABOUT_PICTURE, "STATIC", 31, 11, 82, 22, "", WS_CHILD | SS_BLACKFRAME},
+    {IDC_ABOUT_VERSION, "STATIC", 8, 46, 128, 8, "", kChild | SS_CENTER},
+    {IDC_STATIC, "STATIC", 8, 57, 128, 18, "A jukebox for MIDI music,\nwave audio and movie clips", kChild | SS_CENTER},
     {IDC_STATIC, "STATIC", 12, 80, 20, 20, "7713", kChild | SS_ICON},
-    {IDC_ABOUT_MEMORY, "STATIC", 38, 80, 80, 18, "", kChild | SS_LEFT},
-    {1, "BUTTON", 37, 103, 50, 14, "OK", kChild | WS_TABSTOP | BS_DEFPUSHBUTTON},
+    {IDC_ABOUT_MEMORY, "STATIC", 36, 80, 100, 18, "", kChild | SS_LEFT},
+    {1, "BUTTON", 47, 103, 50, 14, "OK", kChild | WS_TABSTOP | BS_DEFPUSHBUTTON},
 };
 
 constexpr DialogTemplate kAbout{
-    IDD_ABOUT, kModal, "About The Vantor", 124, 124, "MS Sans Serif", 8, kAboutItems,
+    IDD_ABOUT, kModal, "About The Vantor", 144, 124, "MS Sans Serif", 8, kAboutItems,
 };
 
 constexpr DialogItem kAlbumPropertiesItems[] = {
