@@ -88,7 +88,11 @@ void TMainWindow::CleanupWindow()
 bool TMainWindow::event(QEvent* event)
 {
     if (event->type() == mci::MM_MCINOTIFY()) {
-        SongEnded(static_cast<mci::MciNotifyEvent*>(event)->code());
+        // A notice from a device closed since (a song that ended just as another
+        // was asked for) speaks of a song that is no longer the current one.
+        const auto* notice = static_cast<mci::MciNotifyEvent*>(event);
+        if (device.IsOpen() && notice->deviceId() == device.deviceId)
+            SongEnded(notice->code());
         return true;
     }
     return TConsoleDialog::event(event);
