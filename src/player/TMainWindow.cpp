@@ -294,7 +294,8 @@ void TMainWindow::NextSong()
     if (IsChecked(kOptRandomOrder)) {
         next = count > 0 ? std::rand() % count : 0;
     } else {
-        next = currentSong + 1;
+        // An album may store any index: past the last song is the end of the album.
+        next = currentSong < count ? currentSong + 1 : count;
         if (next >= count) {
             if (!IsChecked(kOptContinuousLoop)) {
                 SetStopped(true);

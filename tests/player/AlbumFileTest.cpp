@@ -98,6 +98,17 @@ TEST_F(AlbumFile, StoredIndexAndUnusualFiles)
     }
 }
 
+TEST_F(AlbumFile, AHugeStoredIndexIsPastTheEndOfTheAlbum)
+{
+    sim.addSong("t:\\a.mid", 3000);
+    sim.addSong("t:\\b.mid", 3000);
+    ASSERT_EQ(window->LoadAlbum(WriteAlbumFile("music/huge.alb", "99999999999 t:\\a.mid t:\\b.mid")), 0);
+    Check(player::kOptContinuousLoop, true);
+    window->NextSong();
+    EXPECT_EQ(window->currentSong, 0);
+    EXPECT_FALSE(window->IsStopped());
+}
+
 TEST_F(AlbumFile, StoredCurrentSongPlaysWithAutoPlayAndRandomPicksWithoutOne)
 {
     for (int i = 1; i <= 4; ++i)
