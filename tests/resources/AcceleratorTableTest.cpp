@@ -92,6 +92,7 @@ TEST(AcceleratorTable, QtKeyPressesBecomeStrokes)
         {"Alt+M", Qt::Key_M, Qt::AltModifier, QStringLiteral("m"), 'm', 'M', 7869},
         {"Alt+Shift+M", Qt::Key_M, Qt::AltModifier | Qt::ShiftModifier, QStringLiteral("M"), 'M', 'M', 0},
         {"Alt+3", Qt::Key_3, Qt::AltModifier, {}, '3', '3', 17902},
+        {"Alt+Shift+1", Qt::Key_1, Qt::AltModifier | Qt::ShiftModifier, QStringLiteral("1"), 0, '1', 0},
         {"Alt+C without text", Qt::Key_C, Qt::AltModifier, {}, 'c', 'C', 17931},
         {"F1", Qt::Key_F1, Qt::NoModifier, {}, 0, VK_F1, 7716},
         {"plain s", Qt::Key_S, Qt::NoModifier, QStringLiteral("s"), 's', 'S', 0},

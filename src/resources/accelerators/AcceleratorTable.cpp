@@ -77,8 +77,10 @@ int CharCodeOf(const QKeyEvent& event, int virtualKey, unsigned modifiers)
             return virtualKey - 'A' + 1;
         return (modifiers & KM_SHIFT) ? virtualKey : virtualKey - 'A' + 'a';
     }
+    // Alt with a digit types the digit; with Shift too it types the layout's
+    // symbol on that key, never the digit.
     if (virtualKey >= '0' && virtualKey <= '9' && (modifiers & KM_CONTROL) == 0 && (modifiers & KM_ALT) != 0)
-        return virtualKey;   // Alt with a digit types the digit (Shift's symbols depend on the layout)
+        return (modifiers & KM_SHIFT) ? 0 : virtualKey;
     if (virtualKey >= VK_F1)
         return 0;
     const QString text = event.text();
