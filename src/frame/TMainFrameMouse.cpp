@@ -103,6 +103,12 @@ void TMainFrame::ShowElementsPopup()
 
 void TMainFrame::mouseDoubleClickEvent(QMouseEvent* event)
 {
+    // The second press of a quick pair came as a press already: the double-click
+    // that follows it is not another one.
+    if (event->button() == Qt::RightButton) {
+        event->accept();
+        return;
+    }
     if (event->button() == Qt::LeftButton && OverConsole(event->position().toPoint())) {
         event->accept();
         ToggleElement(CM_MENU_BAR);

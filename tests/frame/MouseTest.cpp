@@ -131,6 +131,19 @@ TEST_F(MouseTest, DoubleClickOnConsoleTogglesTheMenuBarButNotOnABar)
     EXPECT_FALSE(frame->MenuBar()->isHidden());
 }
 
+TEST_F(MouseTest, TwoQuickRightClicksPauseAndResume)
+{
+    PlayOneSong();
+    // What a quick pair delivers: press, release, then press and double-click
+    // for the second one.
+    const QPoint at(10, 10);
+    QTest::mouseClick(&Console(), Qt::RightButton, Qt::NoModifier, at);
+    EXPECT_TRUE(Console().IsPaused());
+    QTest::mousePress(&Console(), Qt::RightButton, Qt::NoModifier, at);
+    QTest::mouseDClick(&Console(), Qt::RightButton, Qt::NoModifier, at);
+    EXPECT_FALSE(Console().IsPaused());
+}
+
 TEST_F(MouseTest, RestoreMenuOnTheSystemMenuOnlyWhileTheMenuBarIsDetached)
 {
     auto* system = frame->SystemMenuWidget();
