@@ -14,6 +14,21 @@ namespace {
 
 using AcceleratorTest = FrameFixture;
 
+TEST_F(AcceleratorTest, NoKeyRunsACommandWhileTheFrameIsBusy)
+{
+    TQueueList* queue = frame->QueueList();
+    queue->setFocus();
+    frame->BeginBusy(7789);
+    Routed().clear();
+    QTest::keyClick(queue, Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(queue, Qt::Key_7, Qt::AltModifier);
+    EXPECT_TRUE(Routed().empty());
+    EXPECT_FALSE(frame->MenuBar()->isHidden());
+    frame->EndBusy(true);
+    QTest::keyClick(queue, Qt::Key_T, Qt::ControlModifier);
+    EXPECT_EQ(Routed(), std::vector<int>{CM_REPEAT});
+}
+
 TEST_F(AcceleratorTest, KeysInTheQueueRunTheirCommandsThroughTheChain)
 {
     PlayOneSong();

@@ -47,7 +47,8 @@ bool AcceleratorFilter::InScope(const QWidget* widget) const
 
 int AcceleratorFilter::CommandFor(QWidget* target, const QKeyEvent& event) const
 {
-    if (!InScope(target))
+    // A disabled window (busy loading, saving, seeking) takes no commands.
+    if (!InScope(target) || !scope_->isEnabled())
         return 0;
     if (IsDialogKey(event) && InDialogBelow(target, scope_))
         return 0;
