@@ -75,6 +75,13 @@ void TButtonGadget::CancelPress()
     update();
 }
 
+void TButtonGadget::CaptureLost()
+{
+    captured_ = false;
+    pressed_ = false;
+    update();
+}
+
 void TButtonGadget::Fire()
 {
     if (type_ == Type::Exclusive) {
@@ -157,11 +164,9 @@ void TButtonGadget::leaveEvent(QEvent*)
 
 void TButtonGadget::changeEvent(QEvent* event)
 {
-    // A disabled button loses a press in progress.
-    if (event->type() == QEvent::EnabledChange && !isEnabled()) {
-        captured_ = false;
-        pressed_ = false;
-    }
+    // A disabled button gets no release: it loses a press in progress.
+    if (event->type() == QEvent::EnabledChange && !isEnabled() && captured_)
+        CaptureLost();
     QWidget::changeEvent(event);
 }
 

@@ -48,6 +48,8 @@ protected:
     virtual void Fire();
     // The left button went up; the capture is released first.
     virtual void ReleaseButton();
+    // The press in progress ends without a release (the button was disabled).
+    virtual void CaptureLost();
 
     void PostCommand(int commandId) const;
 

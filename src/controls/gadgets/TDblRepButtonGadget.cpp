@@ -51,6 +51,14 @@ void TDblRepButtonGadget::CancelPress()
     TButtonGadget::CancelPress();
 }
 
+void TDblRepButtonGadget::CaptureLost()
+{
+    // The release this press still owes is posted though the button is off now.
+    TButtonGadget::CaptureLost();
+    CancelPress();
+    PostCommand(CommandId());
+}
+
 void TDblRepButtonGadget::ReleaseButton()
 {
     // The base release fires only while pressed; this button fires always.

@@ -3,8 +3,9 @@
 // 778 of its gadget window posts the repeat command every 100 ms (the first 100
 // ms after the press); leaving the button stops the repeats and coming back
 // resumes them. The release always posts the button's own command once, also
-// when the pointer is away from the button, so a press gives zero or more
-// repeats and then exactly one release command.
+// when the pointer is away from the button or the button is disabled while
+// held, so a press gives zero or more repeats and then exactly one release
+// command.
 
 #include <memory>
 
@@ -40,6 +41,7 @@ protected:
     void ReleaseButton() override;
     void StartPress() override;
     void CancelPress() override;
+    void CaptureLost() override;
 
 private:
     IGadgetTimer& Timer();

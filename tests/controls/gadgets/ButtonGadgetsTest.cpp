@@ -91,6 +91,20 @@ TEST_F(FastWind, LeavingStopsRepeatsAndReleaseAwayStillPostsTheCommand)
     EXPECT_EQ(frame.posted, (Commands{17933, 17933, 17938}));
 }
 
+TEST_F(FastWind, ABarDisabledWhileHeldStopsTheRepeatsWithOneRelease)
+{
+    Press(rewind);
+    timer.Advance(250);
+    // A song ends and the next one loads: the frame is busy, its bars disabled.
+    bar.setEnabled(false);
+    timer.Advance(1000);
+    bar.setEnabled(true);
+    Release(rewind);
+    timer.Advance(500);
+    EXPECT_EQ(frame.posted, (Commands{17933, 17933, 17938}));
+    EXPECT_FALSE(timer.IsTimerRunning(kRepeatTimerId));
+}
+
 TEST_F(FastWind, ComingBackResumesOnePeriodAfterReentering)
 {
     Press(forward);
