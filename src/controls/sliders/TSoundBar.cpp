@@ -86,6 +86,21 @@ void TSoundBar::Notify(int scrollCode)
         owner_->SliderScrolled(id_, scrollCode);
 }
 
+void TSoundBar::wheelEvent(QWheelEvent* event)
+{
+    constexpr int kStep = 120;
+    const QPoint angle = event->angleDelta();
+    wheelDelta_ += angle.y() != 0 ? angle.y() : angle.x();
+    while (wheelDelta_ >= kStep || wheelDelta_ <= -kStep) {
+        const bool up = wheelDelta_ > 0;
+        wheelDelta_ -= up ? kStep : -kStep;
+        // Up moves towards the end, as the wheel moves any slider here.
+        Scroll(up ? SB_LINEDOWN : SB_LINEUP);
+        Notify(SB_ENDSCROLL);
+    }
+    event->accept();
+}
+
 void TSoundBar::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::RightButton) {

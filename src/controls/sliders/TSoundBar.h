@@ -39,6 +39,8 @@ public:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // Each step of the wheel is a line step and the end of the scroll.
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void OnAction(int action);
@@ -47,4 +49,5 @@ private:
     int id_;
     ISliderOwner* owner_ = nullptr;
     bool stepping_ = false;   // an arrow or the shaft is held
+    int wheelDelta_ = 0;      // wheel movement short of a whole step
 };

@@ -186,6 +186,24 @@ TEST_F(SoundBar, ArrowAndShaftClicksStepAndEnd)
     }
 }
 
+TEST_F(SoundBar, EachWheelStepIsALineStepAndTheEndOfTheScroll)
+{
+    slider->SetPosition(5000);
+    auto wheel = [this](int delta) {
+        QWheelEvent event(QPointF(5, 5), slider->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, delta),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(slider, &event);
+    };
+    wheel(120);
+    wheel(-240);
+    // Half steps add up to a whole one.
+    wheel(60);
+    wheel(60);
+    EXPECT_EQ(owner.codes, (std::vector<int>{SB_LINEDOWN, SB_ENDSCROLL, SB_LINEUP, SB_ENDSCROLL, SB_LINEUP,
+                                             SB_ENDSCROLL, SB_LINEDOWN, SB_ENDSCROLL}));
+    EXPECT_EQ(slider->GetPosition(), 5000);
+}
+
 TEST_F(SoundBar, RightButtonGoesToTheBarWithItsModifiers)
 {
     bar.resize(220, 30);
