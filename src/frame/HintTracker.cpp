@@ -1,6 +1,7 @@
 #include "frame/HintTracker.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -17,10 +18,22 @@ HintTracker::HintTracker(std::function<void(const char*)> show, QObject* parent)
 void HintTracker::WatchMenuBar(QMenuBar* bar)
 {
     connect(bar, &QMenuBar::hovered, this, &HintTracker::ActionHovered);
+    bar->installEventFilter(this);
     for (QAction* action : bar->actions()) {
         if (QMenu* menu = action->menu())
             WatchMenu(menu, true);
     }
+}
+
+bool HintTracker::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Leave) {
+        const auto* bar = qobject_cast<QMenuBar*>(watched);
+        const QAction* open = bar ? bar->activeAction() : nullptr;
+        if (bar && !(open && open->menu() && open->menu()->isVisible()))
+            Clear();
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void HintTracker::WatchMenu(QMenu* menu, bool clearsOnClose)

@@ -34,6 +34,10 @@ public:
     void ActionHovered(QAction* action);
     void Clear();
 
+protected:
+    // The pointer leaving the menu bar with no menu open takes its hint along.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void WatchSubMenus(QMenu* menu);
 

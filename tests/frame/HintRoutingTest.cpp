@@ -99,6 +99,19 @@ TEST_F(HintRoutingTest, HintOfARealMenuFollowsThePointerAndGoesWhenTheMenuCloses
     EXPECT_EQ(Hint(), QStringLiteral("<none>"));
 }
 
+TEST_F(HintRoutingTest, PassingOverTheMenuBarLeavesNoHintBehind)
+{
+    SetMiniHelp(true);
+    QMenuBar* bar = frame->MenuBar();
+    const QPoint over = bar->actionGeometry(bar->actions().at(2)).center();
+    QMouseEvent move(QEvent::MouseMove, over, bar->mapToGlobal(over), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(bar, &move);
+    ASSERT_NE(Hint(), QStringLiteral("<none>"));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(bar, &leave);
+    EXPECT_EQ(Hint(), QStringLiteral("<none>"));
+}
+
 TEST_F(HintRoutingTest, BusyTextsShowWithMiniHelpOffAndTheFrameIsDisabled)
 {
     SetMiniHelp(false);
