@@ -9,10 +9,16 @@ for pkg in "${wanted[@]}"; do
   status=$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true)
   [[ "$status" == "install ok installed" ]] || missing+=("$pkg")
 done
-((${#missing[@]} == 0)) && exit 0
-echo "setup: installing ${missing[*]}"
 sudo_cmd=()
 [[ $(id -u) -eq 0 ]] || sudo_cmd=(sudo)
-export DEBIAN_FRONTEND=noninteractive
-"${sudo_cmd[@]}" apt-get update -qq
-"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+if ((${#missing[@]} > 0)); then
+  echo "setup: installing ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo_cmd[@]}" apt-get update -qq
+  "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+# A common desktop locale, for the tests that sort as a user's desktop does.
+if ! locale -a 2>/dev/null | grep -qix 'en_US\.utf-\?8'; then
+  echo "setup: generating the en_US.UTF-8 locale"
+  "${sudo_cmd[@]}" localedef -i en_US -f UTF-8 en_US.UTF-8
+fi

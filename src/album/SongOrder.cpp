@@ -11,7 +11,9 @@ int CompareSongLines(const char* a, const char* b)
         return -1;
     if (!b || !*b)
         return 1;
-    return std::strcoll(a, b);
+    // Byte order, not the desktop's collation: a locale that skips punctuation
+    // would run the name into the path and put song10.mid before song1.mid.
+    return std::strcmp(a, b);
 }
 
 int CompareRandomly(const char* a, const char* b)

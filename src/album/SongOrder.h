@@ -8,9 +8,9 @@
 // A three-way comparison of two song lines: negative, zero or positive.
 using SongLineComparator = int (*)(const char* a, const char* b);
 
-// Empty a: -1; else empty b: +1; else the locale-aware comparison of the whole lines
-// (strcoll, under the locale of LC_COLLATE). A line begins with its file name, so lines
-// order by file name, then by short path, then by full path.
+// Empty a: -1; else empty b: +1; else the comparison of the whole lines character by
+// character, the same in every locale: the dot, the blank, the TAB and the bracket count,
+// so lines order by file name as it reads, then by short path, then by full path.
 int CompareSongLines(const char* a, const char* b);
 
 // Empty a: -1; else empty b: +1; else a coin toss of the runtime's rand(): odd +1, even -1.

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cstdlib>
 #include <string>
 
@@ -18,6 +19,25 @@ TEST(SongOrder, EmptySlotsCompareLowest)
     EXPECT_LT(CompareSongLines("a.mid \t", "b.mid \t"), 0);
     EXPECT_GT(CompareSongLines("b.mid \t", "a.mid \t"), 0);
     EXPECT_EQ(CompareSongLines("a", "a"), 0);
+}
+
+TEST(SongOrder, FileNamesOrderAsTheyReadInTheDesktopLocaleAndInC)
+{
+    const std::string lines[] = {"ab.mid \t[c:\\m]\tc:\\m\\ab.mid", "song10.mid \t[c:\\m]\tc:\\m\\song10.mid",
+                                 "a.mid \t[c:\\z]\tc:\\z\\a.mid", "song1.mid \t[c:\\z]\tc:\\z\\song1.mid"};
+    const std::string saved = std::setlocale(LC_COLLATE, nullptr);
+    for (const char* locale : {"en_US.UTF-8", "C"}) {
+        SCOPED_TRACE(locale);
+        if (!std::setlocale(LC_COLLATE, locale))
+            ADD_FAILURE() << "locale missing: scripts/setup.sh generates it";
+        std::vector<const char*> sorted;
+        for (const std::string& line : lines)
+            sorted.push_back(line.c_str());
+        SortSongLines(sorted, CompareSongLines);
+        EXPECT_EQ(sorted, (std::vector<const char*>{lines[2].c_str(), lines[0].c_str(), lines[3].c_str(),
+                                                    lines[1].c_str()}));
+    }
+    std::setlocale(LC_COLLATE, saved.c_str());
 }
 
 TEST(SongOrder, MergeSortIsStableAndGathersEmptySlotsFirst)
