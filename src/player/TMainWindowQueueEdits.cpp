@@ -45,6 +45,7 @@ int TMainWindow::DeleteSelectedSongFile()
         return 0;
     // The queue's text buffer is shared and overwritten by the removal.
     const std::string path = selected;
+    const QByteArray line = queue->GetStringBytes(queue->GetSelIndex());
     if (IsChecked(kOptConfirmOnDelete)) {
         using namespace platform;
         MessageBeep(MB_ICONQUESTION);
@@ -52,6 +53,14 @@ int TMainWindow::DeleteSelectedSongFile()
                        MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2)
             != IDYES)
             return 0;
+        // While the question was open a song may have ended and moved the
+        // selection, or the queue changed: the line asked about is the one to go.
+        const int asked = queue->GetStringBytes(queue->GetSelIndex()) == line
+                              ? queue->GetSelIndex()
+                              : queue->FindExactString(line.constData());
+        if (asked < 0)
+            return 0;
+        queue->SetSelIndex(asked);
     }
     if (RemoveSelectedSong() != 0)
         return -1;

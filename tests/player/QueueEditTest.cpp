@@ -154,6 +154,27 @@ TEST_F(QueueEditTest, DeleteAsksWhenConfirmOnDeleteIsChecked)
     }
 }
 
+TEST_F(QueueEditTest, DeleteRemovesTheLineAskedAboutWhateverPlayedMeanwhile)
+{
+    TempDrive drive;
+    songDir = drive.path("music\\");
+    for (const char* name : {"music/song1.mid", "music/song2.mid", "music/song3.mid"})
+        drive.writeFile(name, "MThd");
+    AddSongs(3, 3000);
+    Check(kOptConfirmOnDelete, true);
+    window->PlaySong(0);
+    queue->SetSelIndex(2);
+    // The playing song ends while the question is open: the next one starts and is selected.
+    boxes.whileOpen([this] { Tick(3000); });
+    boxes.answer(platform::IDYES);
+    EXPECT_EQ(window->DeleteSelectedSongFile(), 0);
+    EXPECT_FALSE(QFile::exists(drive.linuxPath("music/song3.mid")));
+    EXPECT_TRUE(QFile::exists(drive.linuxPath("music/song2.mid")));
+    ASSERT_EQ(queue->GetCount(), 2);
+    EXPECT_STREQ(queue->GetSongPath(1), drive.path("music\\song2.mid").c_str());
+    EXPECT_EQ(window->currentSong, 1);
+}
+
 TEST_F(QueueEditTest, DeleteWithoutSelectionDoesNothing)
 {
     TempDrive drive;

@@ -1,5 +1,7 @@
 #include "support/ScriptedMessageBoxes.h"
 
+#include <utility>
+
 using namespace platform;
 
 ScriptedMessageBoxes::ScriptedMessageBoxes() : previous_(&CurrentMessageService())
@@ -30,6 +32,8 @@ int ScriptedMessageBoxes::messageBox(QWidget* owner, const QString& text, const 
 {
     boxes_.push_back({owner, text, caption, style});
     order_.push_back('M');
+    if (whileOpen_)
+        std::exchange(whileOpen_, nullptr)();
     if (answers_.empty())
         return defaultAnswer(style);
     const int id = answers_.front();

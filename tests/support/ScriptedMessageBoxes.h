@@ -5,6 +5,7 @@
 #include "platform/ui/MessageBox.h"
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 class ScriptedMessageBoxes : public platform::MessageService {
@@ -22,6 +23,8 @@ public:
     ScriptedMessageBoxes& operator=(const ScriptedMessageBoxes&) = delete;
 
     void answer(int id) { answers_.push_back(id); }
+    // What happens while the next box is open (a song ends, a timer runs), before it is answered.
+    void whileOpen(std::function<void()> events) { whileOpen_ = std::move(events); }
 
     const std::vector<Box>& boxes() const { return boxes_; }
     const std::vector<std::uint32_t>& beeps() const { return beeps_; }
@@ -37,6 +40,7 @@ public:
 
 private:
     std::deque<int> answers_;
+    std::function<void()> whileOpen_;
     std::vector<Box> boxes_;
     std::vector<std::uint32_t> beeps_;
     std::vector<char> order_;
