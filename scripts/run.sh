@@ -10,8 +10,21 @@ cd "$root"
 scripts/setup.sh
 scripts/build.sh build
 
+# The program keeps its settings and album beside itself, so it runs from a
+# folder of the user's own, not from the build: the tests read the build's demo
+# album, and the user's edits survive a rebuild. The program's files are renewed
+# at every run; the demo songs and album are copied only once.
+home=${XDG_DATA_HOME:-$HOME/.local/share}/vantor
+mkdir -p "$home"
+for file in vantor Vantor.hlp zrvft2; do
+  cp -f "build/bin/$file" "$home/$file.new" && mv -f "$home/$file.new" "$home/$file"
+done
+[[ -e "$home/default.alb" ]] || cp build/bin/default.alb "$home/"
+[[ -d "$home/demo" ]] || cp -r build/bin/demo "$home/"
+echo "The Vantor runs from $home (its settings and albums stay there)."
+
 if [[ -n "${DISPLAY:-}" || -n "${WAYLAND_DISPLAY:-}" ]]; then
-  exec build/bin/vantor "$@"
+  exec "$home/vantor" "$@"
 fi
 
 n=99
@@ -30,7 +43,7 @@ shot="$root/build/vantor-screen.png"
 echo "No display found: The Vantor runs on the virtual display $DISPLAY (Xvfb). Press Ctrl+C to quit."
 
 set +e
-build/bin/vantor "$@" &
+"$home/vantor" "$@" &
 pid=$!
 # Ctrl+C reaches the program itself (the whole process group gets it).
 trap '' INT
