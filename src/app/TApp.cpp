@@ -127,7 +127,9 @@ int TApp::InitInstance(const std::string& commandLine)
         }
         return -1;
     }
-    ShowUpgradeInfoIfDue(client_, SettingsPath);
+    // A close asked for during the start-up wants no more questions.
+    if (!closePending_)
+        ShowUpgradeInfoIfDue(client_, SettingsPath);
     return 0;
 }
 
@@ -148,8 +150,9 @@ void TApp::RequestClose()
 {
     closePending_ = true;
     DismissModalWindows();
-    if (loopRunning_)
-        QTimer::singleShot(0, this, &TApp::ProcessPendingClose);
+    // Also before the main loop runs: the start-up may open a message box after
+    // this one, and the retries dismiss it from within its own loop.
+    QTimer::singleShot(0, this, &TApp::ProcessPendingClose);
 }
 
 void TApp::ProcessPendingClose()
@@ -158,7 +161,9 @@ void TApp::ProcessPendingClose()
         return;
     // A modal window opened meanwhile, or the loop of a dismissed one has not
     // returned yet: closing now would pull the windows from under its caller.
-    if (DismissModalWindows() > 0 || QThread::currentThread()->loopLevel() > 1) {
+    // Before the main loop runs, start-up is still in progress: Run closes the
+    // window once it has finished.
+    if (DismissModalWindows() > 0 || QThread::currentThread()->loopLevel() > 1 || !loopRunning_) {
         QTimer::singleShot(kCloseRetryMs, this, &TApp::ProcessPendingClose);
         return;
     }

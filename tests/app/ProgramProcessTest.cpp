@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QRegularExpression>
 #include <QFile>
+#include <QDir>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -156,6 +157,37 @@ TEST(ProgramProcess, SigtermWhileTheMissingAlbumQuestionIsOpenSavesAsACloseDoes)
     const QByteArray settings = program.ReadSettings();
     EXPECT_TRUE(settings.contains("Version=5.7")) << settings.constData();
     EXPECT_TRUE(settings.contains("WindowPosition=")) << settings.constData();
+}
+
+TEST(ProgramProcess, SigtermAtAFirstStartWithABrokenDefaultAlbumClosesAtOnce)
+{
+    struct Case {
+        const char* name;
+        void (*prepare)(const ProgramCopy&);
+    };
+    const Case cases[] = {
+        {"missing song", [](const ProgramCopy& p) { p.WriteFile(QStringLiteral("default.alb"), "0\r\nnone.mid\r\n"); }},
+        {"damaged song",
+         [](const ProgramCopy& p) {
+             p.WriteFile(QStringLiteral("bad.mid"), "MThd but nothing a player can read");
+             p.WriteFile(QStringLiteral("default.alb"), "0\r\nbad.mid\r\n");
+         }},
+        {"unreadable album", [](const ProgramCopy& p) { QDir(p.Dir()).mkdir(QStringLiteral("default.alb")); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ProgramCopy program;
+        ASSERT_TRUE(program.IsValid());
+        c.prepare(program);
+        // No settings file: a first start, with its upgrade information to show.
+        auto process = program.Start();
+        ASSERT_TRUE(program.WaitListening());
+        QThread::msleep(2000);
+        ASSERT_EQ(process->state(), QProcess::Running);
+        EXPECT_EQ(ProgramCopy::SignalAndWait(*process, SIGTERM, 5000), 0);
+        const QByteArray settings = program.ReadSettings();
+        EXPECT_TRUE(settings.contains("Version=5.7")) << settings.constData();
+    }
 }
 
 TEST(ProgramProcess, EachSongStartedPrintsOneLine)
