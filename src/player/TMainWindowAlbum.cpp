@@ -252,8 +252,12 @@ int TMainWindow::DeleteAlbum()
 int TMainWindow::RemoveDuplicates()
 {
     const OptionSuspension noDuplicates(frameMenu, resources::CM_ALLOW_DUPLICATES);
-    if (!IsChecked(resources::CM_AUTO_SAVE_ALBUM))
-        SaveAlbum();
+    // The reload reads the queue back from the file: when the file cannot take
+    // the queue as it is now, reloading would throw the unsaved songs away.
+    if (SaveAlbum() != 0)
+        return -1;
+    // Saved already: the load must not save again on its own.
+    const OptionSuspension noSecondSave(frameMenu, resources::CM_AUTO_SAVE_ALBUM);
     // A copy: the load replaces albumPath.
     const std::string path = albumPath;
     if (LoadAlbum(path) != 0) {

@@ -1,6 +1,7 @@
 // The Album menu's commands on real files, with scripted dialogs and boxes.
 
 #include "player/AlbumFixture.h"
+#include "support/DiskLimit.h"
 
 #include <QFile>
 
@@ -163,6 +164,20 @@ TEST_F(AlbumCommands, RemoveDuplicatesKeepsTheFirstOccurrence)
     // Saved before the reload, so the file still holds all five.
     const std::string saved = FileText("music/dup.alb");
     EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), 6);
+}
+
+TEST_F(AlbumCommands, RemoveDuplicatesDoesNothingWhenTheAlbumCannotBeSaved)
+{
+    WriteAlbumFile("music/dup.alb", "0 t:\\a.mid");
+    ASSERT_EQ(window->LoadAlbum(drive.path("music\\dup.alb")), 0);
+    AddSongs(40);
+    for (bool autoSave : {false, true}) {
+        SCOPED_TRACE(autoSave);
+        Check(CM_AUTO_SAVE_ALBUM, autoSave);
+        const DiskLimit full(16);
+        EXPECT_EQ(window->RemoveDuplicates(), -1);
+        EXPECT_EQ(queue->GetCount(), 41);
+    }
 }
 
 TEST_F(AlbumCommands, RemoveDuplicatesOfAnUnsavedAlbumSaysItCannotReload)
