@@ -28,32 +28,18 @@ TSongList::TSongList(QWidget* parent)
     : TSizFontLB(parent), songBitmap_(MaskedBitmap(resources::LoadBitmap(kSongBitmap)))
 {
     SetMinItemHeight(kMinItemHeight);
-    secondColumnOffset_ = QFontMetrics(font()).horizontalAdvance(QLatin1String(kColumnSample)) + kColumnGap;
+    MeasureSecondColumn();
 }
 
 void TSongList::FontChanged()
 {
     TSizFontLB::FontChanged();
+    MeasureSecondColumn();
+}
+
+void TSongList::MeasureSecondColumn()
+{
     secondColumnOffset_ = QFontMetrics(font()).horizontalAdvance(QLatin1String(kColumnSample)) + kColumnGap;
-}
-
-int TSongList::FirstColumnLeft(const QRect& line) const
-{
-    return line.left() + kSideMargin + songBitmap_.width() + kBitmapGap;
-}
-
-int TSongList::SecondColumnX(int firstColumnLeft, const QString& fileName) const
-{
-    return firstColumnLeft + std::max(QFontMetrics(font()).horizontalAdvance(fileName) + 1, secondColumnOffset_);
-}
-
-int TSongList::SecondColumnLeft(int index) const
-{
-    const QListWidgetItem* entry = item(index);
-    if (!entry)
-        return -1;
-    const QString line = entry->text();
-    return SecondColumnX(FirstColumnLeft(visualItemRect(entry)), line.left(line.indexOf(QLatin1Char('\t'))));
 }
 
 void TSongList::DrawItemContent(DrawItem& item)
@@ -70,7 +56,7 @@ void TSongList::DrawItemContent(DrawItem& item)
     dc.drawPixmap(r.left(), centre - songBitmap_.height() / 2, songBitmap_);
     if (line.isEmpty())
         return;
-    const int left = FirstColumnLeft(item.rect);
+    const int left = r.left() + songBitmap_.width() + kBitmapGap;
     const qsizetype firstTab = line.indexOf(QLatin1Char('\t'));
     const qsizetype lastTab = line.lastIndexOf(QLatin1Char('\t'));
     const QString name = line.left(firstTab);
@@ -79,7 +65,7 @@ void TSongList::DrawItemContent(DrawItem& item)
     if (firstTab < 0 || lastTab <= firstTab)
         return;
     const QString path = line.mid(firstTab + 1, lastTab - firstTab - 1);
-    const int second = SecondColumnX(left, name);
+    const int second = left + std::max(metrics.horizontalAdvance(name) + 1, secondColumnOffset_);
     dc.drawText(QRect(second, textTop, std::max(0, r.right() - second + 1), metrics.height()), kFlags, path);
 }
 

@@ -53,9 +53,6 @@ public:
 
     // The font, then the second column's offset: the width of "00000000.000" plus 5.
     void FontChanged() override;
-    int SecondColumnOffset() const { return secondColumnOffset_; }
-    // Where line index's second column starts, in viewport coordinates; -1 without the line.
-    int SecondColumnLeft(int index) const;
 
     void DrawItemContent(DrawItem& item) override;
 
@@ -64,9 +61,8 @@ protected:
     void WriteConsole(int controlId, int number);
 
 private:
-    // Left edge of the first column inside a line's rectangle.
-    int FirstColumnLeft(const QRect& line) const;
-    int SecondColumnX(int firstColumnLeft, const QString& fileName) const;
+    // The second column's offset in the current font.
+    void MeasureSecondColumn();
 
     QPixmap songBitmap_;
     int secondColumnOffset_ = 0;

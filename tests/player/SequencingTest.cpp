@@ -248,5 +248,19 @@ TEST_F(SequencingTest, StartingASongShowsTheAlbumAndSongInTheCaption)
     EXPECT_EQ(frame.panes[kPaneSong], "SONG1.MID");
 }
 
+// A notice waiting in the queue while a new song loads speaks of a device closed since.
+TEST_F(SequencingTest, ANoticeOfTheSongBeforeIsIgnoredWhenNextIsPressedAsItEnds)
+{
+    AddSongs(4, 3000);
+    ASSERT_EQ(window->PlaySong(0), 0);
+    // The song ends; its notice waits in the queue while the user presses Next.
+    sim.advance(3000);
+    window->HandleCommand(kCmdCirculate);
+    Deliver();
+    EXPECT_EQ(window->currentSong, 1);
+    EXPECT_FALSE(window->IsStopped());
+    EXPECT_TRUE(DevicePlaying());
+}
+
 }  // namespace
 }  // namespace playertest
