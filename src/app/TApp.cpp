@@ -149,6 +149,9 @@ int TApp::Run(const std::string& commandLine)
 void TApp::RequestClose()
 {
     closePending_ = true;
+    // Nobody answers questions any more: what cannot be saved goes to stderr.
+    if (player::TMainWindow* client = client_.data(); client != nullptr)
+        client->SetUnattended(true);
     DismissModalWindows();
     // Also before the main loop runs: the start-up may open a message box after
     // this one, and the retries dismiss it from within its own loop.

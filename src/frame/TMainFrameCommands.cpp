@@ -157,8 +157,11 @@ void TMainFrame::ApplyMenuBar()
 void TMainFrame::closeEvent(QCloseEvent* event)
 {
     const bool shift = ShiftHeld();
-    if (client_)
-        client_->SaveOnExit(shift);
+    // No: the album could not be saved and the user keeps the program open.
+    if (client_ && !client_->SaveForClose(shift)) {
+        event->ignore();
+        return;
+    }
     if (shift) {
         // Shift with any close request saves everything and keeps the window open.
         event->ignore();

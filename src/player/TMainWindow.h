@@ -117,7 +117,10 @@ public:
     void ClearSongDisplay();
     void SetIconProgress(int percent);
 
-    // The album file and the Album menu's commands; 0 or -1.
+    // The album file and the Album menu's commands; 0 or -1. LoadAlbum gives
+    // kAlbumKept when the auto-save of the current album failed and the user
+    // chose to keep it rather than go on without saving it.
+    static constexpr int kAlbumKept = 1;
     int LoadAlbum(const std::string& path);
     int WriteAlbum(const std::string& path);
     // initialPath: the name the Save Album dialog starts with; may be null.
@@ -152,6 +155,14 @@ public:
     int SaveOnExit(bool force);
     // Save Settings Now: the settings, then the album when Auto Save Album is on.
     int SaveSettingsNow();
+    // The saving at a close (SaveOnExit). When the album cannot be saved: with
+    // force the failure is shown and true returned (the window stays open
+    // anyway); otherwise the user is asked whether to close without it. False:
+    // keep the program open.
+    bool SaveForClose(bool force);
+    // Nobody is there to answer (a close by signal): a failed save is written to
+    // stderr and the operation goes on.
+    void SetUnattended(bool unattended) { unattended_ = unattended; }
 
     // --- the command table's own operations (TMainWindowOptions.cpp) ---
     // Flips the option's check mark. Random Order and Continuous Loop light or
@@ -219,6 +230,15 @@ private:
     QMenu* OptionsPopup() const;
     // The album written to its file when Auto Save Album is on.
     int SaveAutoSavedAlbum();
+    // The auto-save before the queue is replaced by another album. True to go on:
+    // saved, nothing to save, or the user chose to go on without it.
+    bool AutoSaveBeforeReplacing();
+    // After a failed save (saveFailure_ set): shown, or written to stderr when
+    // unattended. Does nothing when the last save did not fail.
+    void ReportSaveFailure();
+    // After a failed save: whether to go on without it. Unattended: yes, after
+    // writing the failure to stderr.
+    bool GoOnWithoutSaving();
 
     // Starts the first added song, or the album when songs went into an empty
     // queue, after an add or a drop; before is the queue's count before it.
@@ -233,6 +253,9 @@ private:
     bool stopped_ = true;
     bool paused_ = false;
     bool tracking_ = false;
+    bool unattended_ = false;
+    // Why the last album save failed, with the file's path; empty when it did not.
+    std::string saveFailure_;
     std::uint32_t songLength_ = 0;
     int pendingFastWind_ = -1;
 

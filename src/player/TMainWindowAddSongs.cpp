@@ -106,7 +106,14 @@ int TMainWindow::DropFiles(const std::vector<std::string>& linuxPaths)
     const bool shiftDown = platform::IsShiftDown();
     const std::size_t dropped = linuxPaths.size();
     const int before = queue ? queue->GetCount() : 0;
-    bool albumOpened = false;
+
+    // One album dropped alone is opened, before the busy display: opening may
+    // ask about the current album first.
+    if (dropped == 1) {
+        const auto name = platform::FromLinuxPath(linuxPaths.front());
+        if (name && LoadAlbum(*name) >= 0)
+            return 0;
+    }
 
     BeginBusy(kBusyAddingSongs);
     std::size_t handled = 0;
@@ -114,10 +121,6 @@ int TMainWindow::DropFiles(const std::vector<std::string>& linuxPaths)
         // A file no drive reaches has no name the album could keep.
         const auto name = platform::FromLinuxPath(linuxPath);
         if (name) {
-            if (dropped == 1 && LoadAlbum(*name) == 0) {
-                albumOpened = true;
-                break;
-            }
             char shortPath[platform::kMaxPath];
             const char* song = ShortFullPath(name->c_str(), shortPath, static_cast<int>(sizeof shortPath)) ? shortPath : name->c_str();
             if (queue)
@@ -128,8 +131,7 @@ int TMainWindow::DropFiles(const std::vector<std::string>& linuxPaths)
     }
     EndBusy();
 
-    if (!albumOpened)
-        StartAddedSongs(before, shiftDown);
+    StartAddedSongs(before, shiftDown);
     return 0;
 }
 

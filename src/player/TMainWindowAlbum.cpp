@@ -19,8 +19,12 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <optional>
+#include <utility>
 #include <strings.h>
 
 namespace player {
@@ -93,8 +97,8 @@ int TMainWindow::LoadAlbum(const std::string& path)
         return -1;
     // The auto-save below may replace albumPath, which callers pass in.
     const std::string requested = path;
-    if (IsChecked(resources::CM_AUTO_SAVE_ALBUM))
-        WriteAlbum(albumPath);
+    if (!AutoSaveBeforeReplacing())
+        return kAlbumKept;
 
     std::FILE* file = platform::OpenDriveFile(requested, "r");
     if (!file)
@@ -142,22 +146,30 @@ int TMainWindow::LoadAlbum(const std::string& path)
 
 int TMainWindow::WriteAlbum(const std::string& path)
 {
+    saveFailure_.clear();
+    const auto fail = [this, &path](int reason) {
+        saveFailure_ = FormatText("Cannot save album '%s'\n\n%s", path.c_str(), std::strerror(reason));
+        return -1;
+    };
     if (path.empty())
         return -1;
     if (IsUntitled(path)) {
         // Cancel in the dialog leaves the album unsaved; the caller carries on.
+        // A name chosen there that cannot be written is a failed save, though.
         AskSaveAlbum(nullptr);
-        return 0;
+        return saveFailure_.empty() ? 0 : -1;
     }
     const std::string target = LowerCased(path);
     if (!HasAlbumExtension(target))
-        return -1;
+        return fail(EINVAL);
     // The backup holds the album as it was before this save, also when the save
     // then fails.
     if (platform::DrivePathExists(target) && !platform::IsDriveDirectory(target))
         platform::CopyDriveFile(target, AlbumBackupPath(target));
-    if (!platform::ToLinuxPath(target) || platform::IsDriveDirectory(target))
-        return -1;
+    if (!platform::ToLinuxPath(target))
+        return fail(ENOENT);
+    if (platform::IsDriveDirectory(target))
+        return fail(EISDIR);
 
     const std::string expected = ExpectedAlbumPath(target);
     std::optional<std::string> albumDir;
@@ -177,7 +189,7 @@ int TMainWindow::WriteAlbum(const std::string& path)
     }
     EndBusy();
     if (!writer.Commit(target))
-        return -1;
+        return fail(errno);
 
     albumPath = ShortFull(target).value_or(expected);
     const char* song = queue ? queue->GetSongPath(currentSong) : nullptr;
@@ -190,8 +202,8 @@ int TMainWindow::WriteAlbum(const std::string& path)
 
 void TMainWindow::LoadDefaultAlbum()
 {
-    if (IsChecked(resources::CM_AUTO_SAVE_ALBUM))
-        SaveAlbum();
+    if (!AutoSaveBeforeReplacing())
+        return;
     const OptionSuspension noAutoSave(frameMenu, resources::CM_AUTO_SAVE_ALBUM);
     albumPath = programDir + "\\" + kDefaultAlbum;
     if (LoadAlbum(albumPath) != 0) {
@@ -205,8 +217,8 @@ void TMainWindow::LoadDefaultAlbum()
 
 int TMainWindow::NewAlbum()
 {
-    if (IsChecked(resources::CM_AUTO_SAVE_ALBUM))
-        WriteAlbum(albumPath);
+    if (!AutoSaveBeforeReplacing())
+        return -1;
     albumPath = kUntitledAlbum;
     ClearAlbum();
     return 0;
@@ -214,15 +226,58 @@ int TMainWindow::NewAlbum()
 
 int TMainWindow::SaveAlbum()
 {
-    return WriteAlbum(albumPath);
+    // A copy: saving may choose a new name for the album.
+    const std::string path = albumPath;
+    const int result = WriteAlbum(path);
+    ReportSaveFailure();
+    return result;
 }
 
 int TMainWindow::SaveAlbumAs()
 {
-    if (albumPath.empty() || IsUntitled(albumPath))
-        return AskSaveAlbum(nullptr);
     const std::string initial = albumPath;
-    return AskSaveAlbum(&initial);
+    const bool named = !initial.empty() && !IsUntitled(initial);
+    const int result = AskSaveAlbum(named ? &initial : nullptr);
+    ReportSaveFailure();
+    return result;
+}
+
+bool TMainWindow::AutoSaveBeforeReplacing()
+{
+    if (!IsChecked(resources::CM_AUTO_SAVE_ALBUM) || albumPath.empty())
+        return true;
+    const std::string path = albumPath;
+    if (WriteAlbum(path) == 0 || saveFailure_.empty())
+        return true;
+    return GoOnWithoutSaving();
+}
+
+void TMainWindow::ReportSaveFailure()
+{
+    if (saveFailure_.empty())
+        return;
+    std::string text = std::exchange(saveFailure_, std::string());
+    if (unattended_) {
+        // One line on the terminal: "Cannot save album '...': reason".
+        if (const std::size_t gap = text.find("\n\n"); gap != std::string::npos)
+            text.replace(gap, 2, ": ");
+        std::fprintf(stderr, "%s\n", text.c_str());
+    } else
+        ProgramMessage(this, text, platform::MB_OK | platform::MB_ICONEXCLAMATION);
+}
+
+bool TMainWindow::GoOnWithoutSaving()
+{
+    if (saveFailure_.empty())
+        return true;
+    if (unattended_) {
+        ReportSaveFailure();
+        return true;
+    }
+    const std::string text = std::exchange(saveFailure_, std::string());
+    return ProgramMessage(this, text + "\n\nContinue without saving it?",
+                          platform::MB_YESNO | platform::MB_ICONEXCLAMATION | platform::MB_DEFBUTTON2)
+           == platform::IDYES;
 }
 
 int TMainWindow::CloseAlbum()

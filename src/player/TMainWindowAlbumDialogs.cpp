@@ -24,6 +24,7 @@ platform::FileDialogRequest AlbumDialogRequest(const char* title)
 
 int TMainWindow::AskSaveAlbum(const std::string* initialPath)
 {
+    saveFailure_.clear();
     platform::FileDialogRequest request = AlbumDialogRequest("Save Album");
     request.mustExist = false;
     request.overwritePrompt = true;
@@ -42,7 +43,7 @@ int TMainWindow::OpenAlbum()
     const std::optional<std::string> chosen = platform::GetOpenFileName(this, request);
     if (!chosen)
         return 0;
-    if (LoadAlbum(*chosen) != 0) {
+    if (LoadAlbum(*chosen) < 0) {
         ProgramMessage(this, FormatText("%s\n\nCannot read this album", chosen->c_str()),
                        platform::MB_OK | platform::MB_ICONEXCLAMATION);
         return -1;

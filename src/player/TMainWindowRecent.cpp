@@ -98,7 +98,7 @@ int TMainWindow::OpenRecentAlbum(int command)
         return -1;
     // A copy: the load reorders the list.
     const std::string path = line;
-    if (LoadAlbum(path) != 0) {
+    if (LoadAlbum(path) < 0) {
         ProgramMessage(this, FormatText("Cannot read album '%s'", path.c_str()),
                        platform::MB_OK | platform::MB_ICONEXCLAMATION);
         return -1;

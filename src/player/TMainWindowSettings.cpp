@@ -157,11 +157,23 @@ int TMainWindow::SaveSettingsNow()
     int result = SaveSettings();
     if (SaveAutoSavedAlbum() != 0)
         result = -1;
+    ReportSaveFailure();
     return result;
+}
+
+bool TMainWindow::SaveForClose(bool force)
+{
+    SaveOnExit(force);
+    if (force) {
+        ReportSaveFailure();
+        return true;
+    }
+    return GoOnWithoutSaving();
 }
 
 int TMainWindow::SaveAutoSavedAlbum()
 {
+    saveFailure_.clear();
     // Without an album file there is nothing to keep.
     if (!IsChecked(resources::CM_AUTO_SAVE_ALBUM) || albumPath.empty())
         return 0;

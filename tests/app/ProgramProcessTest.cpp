@@ -6,12 +6,15 @@
 #include <QElapsedTimer>
 #include <QRegularExpression>
 #include <QFile>
+#include <QFileInfo>
 #include <QDir>
 #include <QThread>
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -187,6 +190,10 @@ TEST(ProgramProcess, SigtermAtAFirstStartWithABrokenDefaultAlbumClosesAtOnce)
         EXPECT_EQ(ProgramCopy::SignalAndWait(*process, SIGTERM, 5000), 0);
         const QByteArray settings = program.ReadSettings();
         EXPECT_TRUE(settings.contains("Version=5.7")) << settings.constData();
+        // The album cannot be saved over the folder: nobody is there to ask, so it is said on stderr.
+        const QByteArray err = process->readAllStandardError();
+        EXPECT_EQ(err.contains(std::strerror(EISDIR)), QFileInfo(program.Dir() + QStringLiteral("/default.alb")).isDir())
+            << err.constData();
     }
 }
 

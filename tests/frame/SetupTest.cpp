@@ -6,6 +6,9 @@
 
 #include <QApplication>
 
+#include <cerrno>
+#include <cstring>
+
 namespace frametest {
 namespace {
 
@@ -61,6 +64,26 @@ TEST_F(SetupTest, CloseWithShiftSavesEverythingAndStaysOpen)
     EXPECT_FALSE(frame->isVisible());
     EXPECT_TRUE(drive.readFile("vantor/Vantor.ini").contains("Menu=0"));
     EXPECT_TRUE(frame->Client()->IsStopped());
+}
+
+TEST_F(SetupTest, CloseAsksWhetherToGoOnWhenTheAlbumCannotBeSaved)
+{
+    Start("[General]\r\nWindowPosition=60 70 420\r\n");
+    // A folder where the album file should be: the auto-save at the close fails.
+    drive.makeDir("vantor/rock.alb");
+    frame->Client()->albumPath = drive.path("vantor\\rock.alb");
+    frame->FrameMenu()->SetChecked(CM_AUTO_SAVE_ALBUM, true);
+
+    frame->close();  // answered No, the default
+    EXPECT_TRUE(frame->isVisible());
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    const QString text = boxes.boxes()[0].text;
+    EXPECT_TRUE(text.contains(QString::fromStdString(drive.path("vantor\\rock.alb")))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QString::fromLocal8Bit(std::strerror(EISDIR)))) << text.toStdString();
+
+    boxes.answer(platform::IDYES);
+    frame->close();
+    EXPECT_FALSE(frame->isVisible());
 }
 
 TEST_F(SetupTest, SettingsDecideWhichBarsShowAtStart)

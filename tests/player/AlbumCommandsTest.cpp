@@ -6,6 +6,8 @@
 #include <QFile>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 namespace playertest {
 namespace {
@@ -178,6 +180,56 @@ TEST_F(AlbumCommands, RemoveDuplicatesDoesNothingWhenTheAlbumCannotBeSaved)
         EXPECT_EQ(window->RemoveDuplicates(), -1);
         EXPECT_EQ(queue->GetCount(), 41);
     }
+}
+
+// Every failed save names the file and the system's reason; nothing of the queue is lost.
+TEST_F(AlbumCommands, AFailedSaveSaysWhereAndWhyAndKeepsTheQueue)
+{
+    LoadRock();
+    AddSong(1000);
+    const std::string before = FileText("music/rock.alb");
+    const DiskLimit full(16);
+    EXPECT_EQ(window->SaveAlbum(), -1);
+    dialogs.choose({drive.path("music\\new.alb")});
+    EXPECT_EQ(window->SaveAlbumAs(), -1);
+    const std::vector<std::string> texts = Boxes();
+    ASSERT_EQ(texts.size(), 2u);
+    const char* const paths[] = {"t:\\music\\rock.alb", "t:\\music\\new.alb"};
+    for (std::size_t i = 0; i < 2; ++i) {
+        const std::string& text = texts[i];
+        const char* path = paths[i];
+        EXPECT_NE(text.find(path), std::string::npos) << text;
+        EXPECT_NE(text.find(std::strerror(EFBIG)), std::string::npos) << text;
+    }
+    EXPECT_EQ(queue->GetCount(), 4);
+    EXPECT_EQ(window->albumPath, "t:\\music\\rock.alb");
+    EXPECT_EQ(FileText("music/rock.alb"), before);
+}
+
+TEST_F(AlbumCommands, AFailedAutoSaveAsksBeforeTheQueueIsReplaced)
+{
+    WriteAlbumFile("music/pop.alb", "0\r\nt:\\music\\p.mid\r\n");
+    LoadRock();
+    AddSong(1000);
+    Check(CM_AUTO_SAVE_ALBUM, true);
+    const std::string before = FileText("music/rock.alb");
+    const DiskLimit full(16);
+    // No (the default) keeps the album: New, Open and Close do nothing.
+    EXPECT_EQ(window->NewAlbum(), -1);
+    EXPECT_EQ(window->LoadAlbum(drive.path("music\\pop.alb")), player::TMainWindow::kAlbumKept);
+    window->CloseAlbum();
+    EXPECT_EQ(queue->GetCount(), 4);
+    EXPECT_EQ(window->albumPath, "t:\\music\\rock.alb");
+    ASSERT_EQ(boxes.boxes().size(), 3u);
+    for (const auto& box : boxes.boxes()) {
+        EXPECT_EQ(box.style & platform::MB_TYPEMASK, platform::MB_YESNO);
+        EXPECT_TRUE(box.text.contains("t:\\music\\rock.alb")) << box.text.toStdString();
+    }
+    // Yes goes on without it.
+    boxes.answer(platform::IDYES);
+    EXPECT_EQ(window->LoadAlbum(drive.path("music\\pop.alb")), 0);
+    EXPECT_EQ(window->albumPath, "t:\\music\\pop.alb");
+    EXPECT_EQ(FileText("music/rock.alb"), before);
 }
 
 TEST_F(AlbumCommands, RemoveDuplicatesOfAnUnsavedAlbumSaysItCannotReload)

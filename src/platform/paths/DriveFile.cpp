@@ -142,8 +142,10 @@ bool ReplaceHostFile(const std::string& target, const std::function<bool(int)>& 
     }
     struct stat old {};
     const bool existed = ::stat(destination.c_str(), &old) == 0;
-    if (existed && !S_ISREG(old.st_mode))
+    if (existed && !S_ISREG(old.st_mode)) {
+        errno = EISDIR;
         return false;
+    }
 
     const std::size_t slash = destination.rfind('/');
     const std::string directory = slash == std::string::npos ? "." : destination.substr(0, slash + 1);
@@ -167,8 +169,11 @@ bool ReplaceHostFile(const std::string& target, const std::function<bool(int)>& 
     ok = ok && ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
     ok = ok && ::rename(temporary.c_str(), destination.c_str()) == 0;
-    if (!ok)
+    if (!ok) {
+        const int reason = errno;
         ::unlink(temporary.c_str());
+        errno = reason;
+    }
     return ok;
 }
 
@@ -239,8 +244,10 @@ bool ReadDriveFile(std::string_view drivePath, std::string& contents)
 bool ReplaceDriveFile(std::string_view drivePath, std::string_view contents)
 {
     const auto host = ToLinuxPath(drivePath);
-    if (!host)
+    if (!host) {
+        errno = ENOENT;
         return false;
+    }
     return ReplaceHostFile(*host, [&](int fd) { return WriteAll(fd, contents.data(), contents.size()); });
 }
 

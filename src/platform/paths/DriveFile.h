@@ -21,7 +21,8 @@ std::FILE* OpenDriveFile(std::string_view drivePath, const char* mode);
 // was. False when the source cannot be read or the target cannot be written.
 bool CopyDriveFile(std::string_view from, std::string_view to);
 
-// Replaces (or creates) a file with contents in the same atomic way.
+// Replaces (or creates) a file with contents in the same atomic way. On failure
+// errno tells why.
 bool ReplaceDriveFile(std::string_view drivePath, std::string_view contents);
 
 // Reads a whole file. False when it cannot be opened or read.
