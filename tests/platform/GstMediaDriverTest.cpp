@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <gst/gst.h>
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -136,6 +137,24 @@ TEST_P(GstDriver, PauseAndStopKeepThePositionWithoutReportingAnEnd)
     // Pausing a device that is not playing changes nothing.
     ASSERT_EQ(driver->pause(), 0u);
     EXPECT_EQ(driver->mode(), MediaMode::Stopped);
+}
+
+TEST_P(GstDriver, AnEngineErrorMidPlayReportsAtOnceAndHoldsThePosition)
+{
+    ASSERT_EQ(driver->play(driver->lengthMs()), 0u);
+    ASSERT_TRUE(gsttest::waitFor([&] { return driver->positionMs() >= 300; }, 3s));
+    GstElement* pipeline = driver->pipeline();
+    GError* error = g_error_new_literal(GST_STREAM_ERROR, GST_STREAM_ERROR_DECODE, "damaged midway");
+    gst_element_post_message(pipeline, gst_message_new_error(GST_OBJECT(pipeline), error, nullptr));
+    g_error_free(error);
+    ASSERT_TRUE(gsttest::waitFor([&] { return ends.load() == 1; }, 200ms));
+    EXPECT_EQ(driver->mode(), MediaMode::Stopped);
+    const std::uint32_t held = driver->positionMs();
+    EXPECT_GE(held, 300u);
+    EXPECT_LT(held, driver->lengthMs());
+    std::this_thread::sleep_for(100ms);
+    EXPECT_EQ(driver->positionMs(), held);
+    EXPECT_EQ(ends.load(), 1);
 }
 
 TEST_P(GstDriver, SeekMovesExactlyAndStopsPlay)

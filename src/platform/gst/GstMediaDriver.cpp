@@ -88,10 +88,13 @@ void GstMediaDriver::handleMessage(GstMessage* message)
         std::lock_guard lock(mutex_);
         if (!firstError_)
             firstError_ = GstRuntime::errorCode(error);
-        // A play that fails midway stops where it is and does not count as ended.
+        // A play that fails midway stops where it was last seen and says so at
+        // once: short of its end point, the layer reports it as a failure.
         if (mode_ == MediaMode::Playing) {
             armed_ = false;
             mode_ = MediaMode::Stopped;
+            heldMs_ = std::max(heldMs_, seenMs_);
+            notify = endHandler_;
         }
         g_error_free(error);
         break;
@@ -226,7 +229,11 @@ std::uint32_t GstMediaDriver::positionMs() const
             return heldMs_;
         limit = targetMs_;
     }
-    return std::min(queryPositionMs(), limit);
+    const std::uint32_t at = std::min(queryPositionMs(), limit);
+    std::lock_guard lock(mutex_);
+    if (mode_ == MediaMode::Playing)
+        seenMs_ = std::max(seenMs_, at);
+    return at;
 }
 
 MediaMode GstMediaDriver::mode() const
@@ -259,6 +266,7 @@ mci::ErrorCode GstMediaDriver::play(std::uint32_t toMs)
         armed_ = true;
         targetMs_ = to;
         heldMs_ = from;
+        seenMs_ = from;
         mode_ = MediaMode::Playing;
     }
     if (gst_element_set_state(pipeline_, GST_STATE_PLAYING) == GST_STATE_CHANGE_FAILURE) {

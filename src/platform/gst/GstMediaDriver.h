@@ -53,6 +53,9 @@ public:
     // The clip's window; null for wave songs and when no window system is usable.
     VideoWindow* videoWindow() const;
     bool muted() const;
+    // The open song's playbin (null when none), for tools that watch or drive
+    // GStreamer directly.
+    GstElement* pipeline() const { return pipeline_; }
 
 private:
     static int onBusMessage(GstBus* bus, GstMessage* message, void* self);
@@ -75,6 +78,7 @@ private:
     bool armed_ = false;        // the play in progress may still end and report it
     std::uint32_t targetMs_ = 0;
     std::uint32_t heldMs_ = 0;  // the position whenever not playing
+    mutable std::uint32_t seenMs_ = 0;  // the furthest position read during the play in progress
     mci::ErrorCode firstError_ = 0;
     EndHandler endHandler_;
 

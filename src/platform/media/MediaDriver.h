@@ -19,8 +19,9 @@ enum class MediaMode { Stopped, Playing, Paused };
 
 class MediaDriver {
 public:
-    // Called once each time a play reaches its end point. May run on any thread;
-    // the layer moves it to the window thread before anyone sees it.
+    // Called once each time a play reaches its end point, or stops short of it
+    // because the engine failed (the position stays where it got to). May run on
+    // any thread; the layer moves it to the window thread before anyone sees it.
     using EndHandler = std::function<void()>;
 
     virtual ~MediaDriver() = default;
