@@ -165,8 +165,12 @@ void TApp::ProcessPendingClose()
     // A modal window opened meanwhile, or the loop of a dismissed one has not
     // returned yet: closing now would pull the windows from under its caller.
     // Before the main loop runs, start-up is still in progress: Run closes the
-    // window once it has finished.
-    if (DismissModalWindows() > 0 || QThread::currentThread()->loopLevel() > 1 || !loopRunning_) {
+    // window once it has finished. A disabled frame is busy (a song or an album
+    // loading lets events run): closing from inside would pull the device and
+    // the queue from under it.
+    const QWidget* frame = mainWindow_.data();
+    const bool busy = frame != nullptr && !frame->isEnabled();
+    if (DismissModalWindows() > 0 || QThread::currentThread()->loopLevel() > 1 || !loopRunning_ || busy) {
         QTimer::singleShot(kCloseRetryMs, this, &TApp::ProcessPendingClose);
         return;
     }
