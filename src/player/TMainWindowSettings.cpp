@@ -98,6 +98,8 @@ int TMainWindow::SaveSettings()
 {
     using namespace settings;
     const char* path = settingsPath.c_str();
+    // All the keys in one replace of the file: a crash leaves the old settings or the new, whole.
+    platform::ProfileWriteBatch batch(path);
     bool written = true;
 
     if (frame_ != nullptr)
@@ -134,6 +136,7 @@ int TMainWindow::SaveSettings()
     for (int i = 0; i < recentAlbums.GetCount(); ++i)
         albums.emplace_back(recentAlbums.GetRecent(i));
     written = WriteRecentAlbums(albums, settingsPath) && written;
+    written = batch.Commit() && written;
     return written ? 0 : -1;
 }
 

@@ -1,20 +1,15 @@
 #include "album/AlbumFile.h"
 
 #include "platform/paths/DriveFile.h"
-#include "support/TempDrive.h"
 #include "support/DiskLimit.h"
+#include "support/KilledSaves.h"
+#include "support/TempDrive.h"
 
 #include <gtest/gtest.h>
-
-#include <csignal>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <climits>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -169,23 +164,12 @@ TEST(AlbumWriter, KilledSaveLeavesOneWholeAlbum)
     const AlbumWriter second = MakeAlbum(2, 3000, "second");
     const std::string path = drive.path("rock.alb");
     ASSERT_TRUE(first.Commit(path));
-    for (int delayMs : {3, 11, 29}) {
-        const pid_t child = ::fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            for (;;) {
-                if (!second.Commit(path) || !first.Commit(path))
-                    ::_exit(1);
-            }
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
-        ::kill(child, SIGKILL);
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        ASSERT_TRUE(WIFSIGNALED(status)) << "the child's saves failed";
-        const std::string onDisk = drive.readFile("rock.alb").toStdString();
-        EXPECT_TRUE(onDisk == first.Text() || onDisk == second.Text()) << onDisk.size() << " bytes";
-    }
+    KillSavesAtRandomMoments(
+        200, std::chrono::milliseconds(20), [&] { return second.Commit(path) && first.Commit(path); },
+        [&](int round) {
+            const std::string onDisk = drive.readFile("rock.alb").toStdString();
+            EXPECT_TRUE(onDisk == first.Text() || onDisk == second.Text()) << round << ": " << onDisk.size();
+        });
 }
 
 TEST(AlbumBackupPath, LastCharacterBecomesTilde)

@@ -1,4 +1,5 @@
 #include "platform/profile/PrivateProfile.h"
+#include "support/DiskLimit.h"
 #include "support/TempDrive.h"
 
 #include <QFile>
@@ -194,4 +195,51 @@ TEST_F(Profile, FailedWriteReportsFailureAndLeavesTheOldFileWhole)
         ::chmod(drive.linuxRoot().toUtf8().constData(), 0755);
         EXPECT_EQ(text(), kSample);
     }
+}
+
+// A batch answers every call as the writes one by one would, and touches the disk once, at the end.
+TEST_F(Profile, WriteBatchIsTheSameWritesInOneReplace)
+{
+    struct Write {
+        const char* section;
+        const char* key;
+        const char* value;
+    };
+    const Write writes[] = {
+        {"General", "Version", "5.8"},          {"Settings", "ContinuousLoop", "0"}, {"Settings", "Quoted", nullptr},
+        {"New", "First", "1"},                   {"Albums", nullptr, nullptr},        {"Albums", "Album1", "c:\\a.alb"},
+        {"General", "WindowPosition", "1 2 3 4"}, {"New", "First", "2"},
+    };
+    write(kSample);
+    for (const Write& w : writes)
+        ASSERT_TRUE(WritePrivateProfileString(w.section, w.key, w.value, kFile));
+    const QByteArray oneByOne = text();
+
+    write(kSample);
+    {
+        ProfileWriteBatch batch(kFile);
+        ProfileWriteBatch joined(kFile);
+        for (const Write& w : writes)
+            ASSERT_TRUE(WritePrivateProfileString(w.section, w.key, w.value, kFile));
+        EXPECT_TRUE(joined.Commit());
+        EXPECT_EQ(get("new", "first"), "2");
+        EXPECT_EQ(get("Settings", "Quoted"), "<none>");
+        EXPECT_EQ(text(), kSample);
+        EXPECT_TRUE(batch.Commit());
+    }
+    EXPECT_EQ(text(), oneByOne);
+
+    // Ended: the next write goes to the file at once.
+    ASSERT_TRUE(WritePrivateProfileString("New", "First", "3", kFile));
+    EXPECT_TRUE(text().contains("First=3"));
+
+    // What cannot be written fails as a whole and leaves the file as it was.
+    const QByteArray before = text();
+    {
+        ProfileWriteBatch batch(kFile);
+        WritePrivateProfileString("Settings", "Font", "Sans, 9, 400, 0", kFile);
+        const DiskLimit full(8);
+        EXPECT_FALSE(batch.Commit());
+    }
+    EXPECT_EQ(text(), before);
 }

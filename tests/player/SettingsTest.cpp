@@ -6,6 +6,7 @@
 #include "player/TMainWindow.h"
 #include "resources/strings/StringTable.h"
 #include "settings/FontSetting.h"
+#include "support/KilledSaves.h"
 #include "support/RecordingMidiOut.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/SimulatedMci.h"
@@ -284,6 +285,32 @@ TEST_F(Settings, ExitSavesEverythingWhenAskedOrForced)
         EXPECT_EQ(get("General", "Version"), "5.7");
         EXPECT_EQ(console.frame.elementRefreshes, 1);
     }
+}
+
+// A save killed at any moment leaves the old settings or the new ones, whole.
+TEST_F(Settings, KilledSaveLeavesOneWholeSettingsFile)
+{
+    Console console(path);
+    console.window->LoadSettings();
+    const auto saveAs = [&](bool second) {
+        for (std::size_t i = 0; i < kStoredToggles.size(); ++i)
+            console.check(kStoredToggles[i], (i % 2 == 0) == second);
+        std::string album = second ? "t:\\second.alb" : "t:\\first.alb";
+        console.window->recentAlbums.AddRecent(album);
+        return console.window->SaveSettings() == 0;
+    };
+    ASSERT_TRUE(saveAs(true));
+    ASSERT_TRUE(saveAs(false));
+    const QByteArray first = text();
+    ASSERT_TRUE(saveAs(true));
+    const QByteArray second = text();
+    ASSERT_NE(first, second);
+    KillSavesAtRandomMoments(
+        200, std::chrono::milliseconds(20), [&] { return saveAs(false) && saveAs(true); },
+        [&](int round) {
+            const QByteArray onDisk = text();
+            EXPECT_TRUE(onDisk == first || onDisk == second) << round << ":\n" << onDisk.constData();
+        });
 }
 
 TEST_F(Settings, UnwritableFileIsReportedAsFailure)

@@ -6,13 +6,44 @@
 
 #include <climits>
 #include <cstring>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include <strings.h>
+
 namespace platform {
 
+struct ProfileWriteBatch::State {
+    std::string file;
+    std::optional<ProfileDocument> document;  // nothing: the file could not be read
+    bool changed = false;
+};
+
 namespace {
+
+// The batches this thread is gathering, innermost last.
+thread_local std::vector<ProfileWriteBatch::State*> activeBatches;
+
+ProfileWriteBatch::State* BatchFor(const char* file)
+{
+    if (!file)
+        return nullptr;
+    for (ProfileWriteBatch::State* state : activeBatches) {
+        if (::strcasecmp(state->file.c_str(), file) == 0)
+            return state;
+    }
+    return nullptr;
+}
+
+std::optional<ProfileDocument> LoadFromDisk(const char* file)
+{
+    std::string text;
+    if (!ReadDriveFile(file, text))
+        return DrivePathExists(file) ? std::nullopt : std::optional(ProfileDocument());
+    return ProfileDocument::parse(text);
+}
 
 // The file's text, empty when there is no file; nothing when it exists but
 // cannot be read.
@@ -20,10 +51,9 @@ std::optional<ProfileDocument> Load(const char* file)
 {
     if (!file)
         return std::nullopt;
-    std::string text;
-    if (!ReadDriveFile(file, text))
-        return DrivePathExists(file) ? std::nullopt : std::optional(ProfileDocument());
-    return ProfileDocument::parse(text);
+    if (const ProfileWriteBatch::State* batch = BatchFor(file))
+        return batch->document;
+    return LoadFromDisk(file);
 }
 
 int CopyList(const std::vector<std::string>& names, char* buffer, int size)
@@ -102,7 +132,10 @@ bool WritePrivateProfileString(const char* section, const char* key, const char*
 {
     if (!section || !file)
         return false;
-    std::optional<ProfileDocument> document = Load(file);
+    ProfileWriteBatch::State* batch = BatchFor(file);
+    std::optional<ProfileDocument> loaded = batch ? std::nullopt : Load(file);
+    ProfileDocument* document = batch ? (batch->document ? &*batch->document : nullptr)
+                                      : (loaded ? &*loaded : nullptr);
     if (!document)
         return false;
     bool changed = false;
@@ -112,9 +145,37 @@ bool WritePrivateProfileString(const char* section, const char* key, const char*
         changed = document->removeKey(section, key);
     else
         changed = document->setValue(section, key, value);
+    if (batch) {
+        batch->changed = batch->changed || changed;
+        return true;
+    }
     if (!changed)
         return true;
     return ReplaceDriveFile(file, document->serialize());
+}
+
+ProfileWriteBatch::ProfileWriteBatch(const char* file)
+{
+    if (!file || BatchFor(file))
+        return;
+    state_ = std::make_unique<State>(State{file, LoadFromDisk(file), false});
+    activeBatches.push_back(state_.get());
+}
+
+ProfileWriteBatch::~ProfileWriteBatch()
+{
+    Commit();
+}
+
+bool ProfileWriteBatch::Commit()
+{
+    if (!state_)
+        return true;
+    std::erase(activeBatches, state_.get());
+    const std::unique_ptr<State> state = std::move(state_);
+    if (!state->document)
+        return false;
+    return !state->changed || ReplaceDriveFile(state->file, state->document->serialize());
 }
 
 }  // namespace platform

@@ -6,7 +6,10 @@
 // section or key gives the default. Writes keep comments, blank lines and the order
 // of everything, use CR LF line ends, and replace the file atomically (a new file
 // beside it, renamed into place): a failed write reports false and leaves the old
-// file whole. Nothing is cached; every call reads the file.
+// file whole. Nothing is cached; every call reads the file (a write batch, below,
+// reads it once).
+
+#include <memory>
 
 namespace platform {
 
@@ -31,5 +34,32 @@ int GetPrivateProfileInt(const char* section, const char* key, int defaultValue,
 // holds the result (also when nothing had to change); false when section or file
 // is null or the file cannot be read or written.
 bool WritePrivateProfileString(const char* section, const char* key, const char* value, const char* file);
+
+// Gathers the writes to one file made on this thread while it lives, and puts
+// them on disk in one atomic replace of the file: the file is always all old or
+// all new, and a save of many keys syncs the disk once. Meanwhile the functions
+// above read that file as it will be, so every call answers exactly as the same
+// writes done one by one would; a write answers false only when the file could
+// not be read (nor would have been written) when the batch began. The file is
+// read once, when the batch begins: changes made to it by others meanwhile are
+// lost. A batch for a file that another is gathering already joins it and
+// commits nothing itself: the outer one does.
+class ProfileWriteBatch {
+public:
+    explicit ProfileWriteBatch(const char* file);
+    // Commits what Commit has not.
+    ~ProfileWriteBatch();
+    ProfileWriteBatch(const ProfileWriteBatch&) = delete;
+    ProfileWriteBatch& operator=(const ProfileWriteBatch&) = delete;
+
+    // Writes the file when anything changed, and ends the batch: later calls go
+    // to the file directly. True when the file holds the result.
+    bool Commit();
+
+    struct State;
+
+private:
+    std::unique_ptr<State> state_;  // null once committed, or when joining another batch
+};
 
 }  // namespace platform
