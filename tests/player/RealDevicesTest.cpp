@@ -12,12 +12,15 @@
 #include "platform/gst/GstRegistration.h"
 #include "platform/midi/SequencerRegistration.h"
 #include "platform/paths/PathNamespace.h"
+#include "platform/ui/MessageBox.h"
+#include "support/TempDrive.h"
 
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTest>
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 using namespace player;
@@ -123,6 +126,74 @@ TEST_F(RealDevicesTest, TheQueuePlaysFromFirstToLastThroughEndNotifications)
     EXPECT_TRUE(boxes.boxes().empty()) << boxes.boxes().front().text.toStdString();
     // The songs run in real time: no end comes before its song has had its length.
     EXPECT_GE(tookMs, 3000);
+}
+
+// Files a user may have that cannot be played: each stops the player with the
+// device's error box, and the next good song still plays.
+TEST_F(RealDevicesTest, DamagedSongsStopThePlayerWithTheErrorBox)
+{
+    const QString dataDir = qEnvironmentVariable("VANTOR_TEST_DATA") + "/testdata/";
+    QFile midiFile(dataDir + "song2s.mid");
+    ASSERT_TRUE(midiFile.open(QIODevice::ReadOnly));
+    const QByteArray midi = midiFile.readAll();
+    QFile waveFile(dataDir + "tone1s.wav");
+    ASSERT_TRUE(waveFile.open(QIODevice::ReadOnly));
+    const QByteArray wave = waveFile.readAll();
+    QByteArray noise(8192, '\0');
+    for (int i = 0; i < noise.size(); ++i)
+        noise[i] = static_cast<char>((i * 7919 + i / 13) & 0xFF);
+
+    struct Case {
+        const char* name;
+        QByteArray contents;  // null: no file at all
+    };
+    const Case cases[] = {
+        {"text.mid", "This is a text file, not a song.\n"},
+        {"cut.mid", midi.left(10)},
+        {"noise.wav", noise},
+        {"noise.avi", noise},
+        {"empty.avi", QByteArray("")},
+        {"missing.mid", QByteArray()},
+    };
+    TempDrive drive{'d'};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (!c.contents.isNull())
+            drive.writeFile(c.name, c.contents);
+        queue->ClearList();
+        ASSERT_GE(queue->AddSong(drive.path(c.name).c_str()), 0);
+        ASSERT_GE(queue->AddSong(songs[1].c_str()), 0);
+        boxes.clear();
+        EXPECT_EQ(window->PlaySong(0), -1);
+        ASSERT_EQ(boxes.boxes().size(), 1u);
+        EXPECT_TRUE(boxes.boxes()[0].style & platform::MB_ICONEXCLAMATION);
+        EXPECT_TRUE(window->IsStopped());
+        EXPECT_FALSE(window->device.IsOpen());
+        EXPECT_EQ(window->PlaySong(1), 0);
+        window->StopSong();
+    }
+
+    // A wave whose header claims more sound than the file holds plays what it has.
+    QByteArray liar = wave;
+    const auto grow = [&liar](int at) {
+        quint32 size = 0;
+        std::memcpy(&size, liar.constData() + at, 4);
+        size *= 4;
+        std::memcpy(liar.data() + at, &size, 4);
+    };
+    grow(4);
+    grow(liar.indexOf("data") + 4);
+    drive.writeFile("liar.wav", liar);
+    queue->ClearList();
+    ASSERT_GE(queue->AddSong(drive.path("liar.wav").c_str()), 0);
+    boxes.clear();
+    ASSERT_EQ(window->PlaySong(0), 0);
+    QElapsedTimer wall;
+    wall.start();
+    while (wall.elapsed() < 8000 && !window->IsStopped())
+        QTest::qWait(10);
+    EXPECT_TRUE(window->IsStopped());
+    EXPECT_TRUE(boxes.boxes().empty());
 }
 
 }  // namespace
