@@ -13,7 +13,9 @@
 #include <gst/gst.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 
 using namespace std::chrono_literals;
 using platform::GstMediaDriver;
@@ -194,6 +196,32 @@ TEST_P(GstDriver, MuteSilencesWithoutStopping)
 }
 
 INSTANTIATE_TEST_SUITE_P(Clips, GstDriver, ::testing::ValuesIn(kClips), name);
+
+// A song opened, played and closed leaves nothing behind: no descriptor, no thread.
+TEST(GstDriverFiles, EachSongLeavesNoDescriptorBehind)
+{
+    platform::SoundOutput::instance().forceNullOutput(true);
+    const auto descriptors = [] {
+        return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {});
+    };
+    const auto playOnce = [](Kind kind, const char* file) {
+        GstMediaDriver driver(kind);
+        std::atomic<int> ends{0};
+        driver.setEndHandler([&] { ++ends; });
+        ASSERT_EQ(driver.open(gsttest::mediaPath(file)), 0u);
+        ASSERT_EQ(driver.seek(driver.lengthMs() - 50), 0u);
+        ASSERT_EQ(driver.play(driver.lengthMs()), 0u);
+        ASSERT_TRUE(gsttest::waitFor([&] { return ends.load() == 1; }, 5s));
+    };
+    for (const Clip& clip : kClips) {
+        SCOPED_TRACE(clip.name);
+        playOnce(clip.kind, clip.file);
+        const auto before = descriptors();
+        for (int i = 0; i < 10; ++i)
+            playOnce(clip.kind, clip.file);
+        EXPECT_EQ(descriptors(), before);
+    }
+}
 
 TEST(GstDriverFiles, RefusesMissingAndDamagedFilesWithCodes)
 {

@@ -65,6 +65,9 @@ void GstMediaDriver::close()
 int GstMediaDriver::onBusMessage(GstBus*, GstMessage* message, void* self)
 {
     static_cast<GstMediaDriver*>(self)->handleMessage(message);
+    // A dropped message is the handler's to release: each holds its source, so a
+    // message kept would keep the whole pipeline, its threads' descriptors with it.
+    gst_message_unref(message);
     return GST_BUS_DROP;
 }
 
