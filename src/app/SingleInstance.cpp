@@ -11,6 +11,17 @@ namespace app {
 namespace {
 
 constexpr char kActivate[] = "activate\n";
+constexpr char kOpen[] = "open ";
+
+// An album argument as the running copy can find it: a relative Linux path is
+// resolved here; drive paths ("c:\\...") and absolute paths stay as they are.
+QString AbsoluteAlbum(const QString& album)
+{
+    const bool drivePath = album.size() >= 2 && album.at(1) == QLatin1Char(':');
+    if (album.isEmpty() || drivePath || QDir::isAbsolutePath(album))
+        return album;
+    return QFileInfo(album).absoluteFilePath();
+}
 
 }  // namespace
 
@@ -28,7 +39,7 @@ QString SingleInstance::DefaultServerName()
     return QDir(dir).filePath(QStringLiteral("Vantor-%1").arg(static_cast<qulonglong>(::getuid())));
 }
 
-bool SingleInstance::ActivateRunning(int timeoutMs)
+bool SingleInstance::ActivateRunning(const QString& album, int timeoutMs)
 {
     QLocalSocket socket;
     socket.connectToServer(name_);
@@ -36,6 +47,10 @@ bool SingleInstance::ActivateRunning(int timeoutMs)
         return false;
     // A copy that accepted the connection is running, even when it is too busy
     // to read the request in time: this copy ends either way.
+    // One line per request: a name with a line break in it cannot be passed on.
+    const QString absolute = AbsoluteAlbum(album);
+    if (!absolute.isEmpty() && !absolute.contains(QLatin1Char('\n')))
+        socket.write(kOpen + absolute.toUtf8() + '\n');
     socket.write(kActivate);
     socket.waitForBytesWritten(timeoutMs);
     socket.disconnectFromServer();
@@ -61,8 +76,11 @@ void SingleInstance::AcceptConnection()
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
             while (socket->canReadLine()) {
-                if (socket->readLine() == kActivate)
+                const QByteArray line = socket->readLine();
+                if (line == kActivate)
                     emit activationRequested();
+                else if (line.startsWith(kOpen) && line.endsWith('\n'))
+                    emit openRequested(QString::fromUtf8(line.mid(5).chopped(1)));
             }
         });
     }

@@ -1,8 +1,10 @@
 #pragma once
 // One copy of the program per user. The first copy listens on a local socket
 // named for the user; a later copy connects, asks the first to come forward and
-// ends. Its command line is not passed on. Two copies started at the same
-// instant may both find no one listening; the later Listen() then takes over.
+// ends. An album named on the later copy's command line (an album file opened
+// from the file manager) is passed on, for the first copy to open. Two copies
+// started at the same instant may both find no one listening; the later
+// Listen() then takes over.
 
 #include <QLocalServer>
 #include <QObject>
@@ -19,8 +21,10 @@ public:
     // the temporary directory when there is none.
     static QString DefaultServerName();
 
-    // True when a running copy took the request to come forward.
-    bool ActivateRunning(int timeoutMs = 2000);
+    // True when a running copy took the request to come forward. album: the
+    // album to open there, empty for none (a Linux path made absolute here, as
+    // the running copy has a current directory of its own, or a drive path).
+    bool ActivateRunning(const QString& album = QString(), int timeoutMs = 2000);
     // Takes the name for this copy. A socket file left by a copy that crashed
     // answers no one and is removed first. False when the name cannot be taken;
     // the program then runs without the guard.
@@ -30,6 +34,8 @@ public:
 
 signals:
     void activationRequested();
+    // Before activationRequested, when the later copy named an album.
+    void openRequested(const QString& album);
 
 private:
     void AcceptConnection();

@@ -23,6 +23,8 @@
 #include <QThread>
 #include <QTimer>
 
+#include <utility>
+
 namespace app {
 
 namespace {
@@ -200,6 +202,35 @@ void TApp::EndSession()
 void TApp::BringToFront()
 {
     app::BringForward(mainWindow_);
+}
+
+bool TApp::MustWait() const
+{
+    const QWidget* frame = mainWindow_.data();
+    return QApplication::activeModalWidget() != nullptr || QThread::currentThread()->loopLevel() > 1
+           || !loopRunning_ || (frame != nullptr && !frame->isEnabled());
+}
+
+void TApp::OpenRequestedAlbum(const QString& album)
+{
+    const bool waiting = !pendingOpen_.empty();
+    // The latest request counts.
+    pendingOpen_ = album.toStdString();
+    if (!waiting)
+        QTimer::singleShot(0, this, &TApp::ProcessPendingOpen);
+}
+
+void TApp::ProcessPendingOpen()
+{
+    if (pendingOpen_.empty() || closePending_)
+        return;
+    if (MustWait()) {
+        QTimer::singleShot(kCloseRetryMs, this, &TApp::ProcessPendingOpen);
+        return;
+    }
+    const std::string album = std::exchange(pendingOpen_, std::string());
+    if (player::TMainWindow* client = client_.data(); client != nullptr)
+        client->OpenRequestedAlbum(album);
 }
 
 }  // namespace app

@@ -58,6 +58,9 @@ public:
     void RequestClose();
     // A second copy asked this one to come forward.
     void BringToFront();
+    // A second copy named an album: it is opened as Album > Open opens the one
+    // chosen, once no dialog is open and the frame is not busy.
+    void OpenRequestedAlbum(const QString& album);
 
     QWidget* MainWindow() const { return mainWindow_; }
     player::TMainWindow* Client() const { return client_; }
@@ -69,6 +72,10 @@ public:
 private:
     void ComputePaths();
     void ProcessPendingClose();
+    void ProcessPendingOpen();
+    // A modal window is open, a nested event loop runs, or the frame is busy:
+    // what comes from outside waits.
+    bool MustWait() const;
     void CloseMainWindow();
     void DestroyMainWindow();
     void EndSession();
@@ -80,6 +87,7 @@ private:
     std::thread synthStart_;
     bool loopRunning_ = false;
     bool closePending_ = false;
+    std::string pendingOpen_;
 };
 
 }  // namespace app

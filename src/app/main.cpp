@@ -14,8 +14,10 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationName(QString::fromLatin1(app::TApp::kName));
     QApplication::setStyle(new MenuCheckStyle);
 
+    QStringList words = QCoreApplication::arguments();
+    words.removeFirst();
     app::SingleInstance instance(app::SingleInstance::DefaultServerName());
-    if (instance.ActivateRunning())
+    if (instance.ActivateRunning(words.value(0)))
         return 0;
     instance.Listen();
 
@@ -26,13 +28,12 @@ int main(int argc, char** argv)
         return 1;
     }
     QObject::connect(&instance, &app::SingleInstance::activationRequested, &application, &app::TApp::BringToFront);
+    QObject::connect(&instance, &app::SingleInstance::openRequested, &application, &app::TApp::OpenRequestedAlbum);
     app::TerminationSignals terminations;
     QObject::connect(&terminations, &app::TerminationSignals::requested, &application, &app::TApp::RequestClose);
 
     application.PrepareServices();
     app::TApp::AddFontFile();
-    QStringList words = QCoreApplication::arguments();
-    words.removeFirst();
     const int code = application.Run(words.join(QLatin1Char(' ')).toStdString());
     app::TApp::RemoveFontFile();
     return code;

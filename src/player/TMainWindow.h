@@ -128,6 +128,8 @@ public:
     void LoadDefaultAlbum();
     int NewAlbum();
     int OpenAlbum();
+    // What Open does with the album chosen in its dialog: loads it, or says it cannot.
+    int OpenAlbumFile(const std::string& path);
     int SaveAlbum();
     int SaveAlbumAs();
     int CloseAlbum();
@@ -140,6 +142,9 @@ public:
     // commandLine: the program's arguments joined by one blank each. -1 when the
     // user chose to end the program instead.
     int LoadStartupAlbum(const std::string& commandLine);
+    // An album named on another copy's command line (a drive path or an
+    // absolute Linux path), opened as Open opens the one chosen.
+    int OpenRequestedAlbum(const std::string& album);
 
     // The queue's view of the player, the options and the reset's check marks.
     int CurrentSong() const override { return currentSong; }

@@ -43,8 +43,13 @@ int TMainWindow::OpenAlbum()
     const std::optional<std::string> chosen = platform::GetOpenFileName(this, request);
     if (!chosen)
         return 0;
-    if (LoadAlbum(*chosen) < 0) {
-        ProgramMessage(this, FormatText("%s\n\nCannot read this album", chosen->c_str()),
+    return OpenAlbumFile(*chosen);
+}
+
+int TMainWindow::OpenAlbumFile(const std::string& path)
+{
+    if (LoadAlbum(path) < 0) {
+        ProgramMessage(this, FormatText("%s\n\nCannot read this album", path.c_str()),
                        platform::MB_OK | platform::MB_ICONEXCLAMATION);
         return -1;
     }

@@ -18,6 +18,7 @@
 #include <QMenu>
 
 #include <algorithm>
+#include <optional>
 #include <cctype>
 
 namespace player {
@@ -104,6 +105,15 @@ int TMainWindow::OpenRecentAlbum(int command)
         return -1;
     }
     return 0;
+}
+
+int TMainWindow::OpenRequestedAlbum(const std::string& album)
+{
+    if (album.empty())
+        return -1;
+    // One whole name, blanks and all; a Linux path becomes the drive path the program holds.
+    std::optional<std::string> drivePath = album.front() == '/' ? platform::FromLinuxPath(album) : album;
+    return OpenAlbumFile(drivePath.value_or(album));
 }
 
 int TMainWindow::LoadStartupAlbum(const std::string& commandLine)

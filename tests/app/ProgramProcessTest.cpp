@@ -61,7 +61,7 @@ TEST(ProgramProcess, SecondCopyActivatesTheFirstAndEndsWithZero)
 
     QElapsedTimer clock;
     clock.start();
-    auto second = program.Start({QStringLiteral("c:\\other.alb")});
+    auto second = program.Start();
     ASSERT_TRUE(second->waitForFinished(10000));
     EXPECT_EQ(second->exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(second->exitCode(), 0);
@@ -72,6 +72,34 @@ TEST(ProgramProcess, SecondCopyActivatesTheFirstAndEndsWithZero)
     EXPECT_EQ(first->state(), QProcess::Running);
     EXPECT_EQ(ProgramCopy::SignalAndWait(*first, SIGTERM), 0);
     ExpectNothingAlarming(*first);
+}
+
+// An album opened from the file manager while the program runs: the second copy
+// passes it on and ends, and the first opens it as Album > Open does.
+TEST(ProgramProcess, SecondCopyWithAnAlbumHasTheFirstOpenIt)
+{
+    ProgramCopy program;
+    ASSERT_TRUE(program.IsValid());
+    ASSERT_TRUE(program.LinkFromBin(QStringLiteral("testdata/tone1s.wav"), QStringLiteral("tone1s.wav")));
+    program.WriteFile(QStringLiteral("other album.alb"), "0\r\ntone1s.wav\r\n");
+    program.WriteSettings("[General]\r\nVersion=5.7\r\n[Settings]\r\nAutoPlay=1\r\n");
+    auto first = program.Start();
+    ASSERT_TRUE(program.WaitListening());
+
+    auto second = program.Start({program.Dir() + QStringLiteral("/other album.alb")});
+    ASSERT_TRUE(second->waitForFinished(10000));
+    EXPECT_EQ(second->exitCode(), 0);
+
+    QByteArray out;
+    QDeadlineTimer deadline(15000);
+    while (!out.contains("tone1s.wav") && !deadline.hasExpired() && first->state() == QProcess::Running) {
+        first->waitForReadyRead(200);
+        out += first->readAllStandardOutput();
+    }
+    EXPECT_TRUE(out.startsWith("song 001: ") && out.contains("tone1s.wav")) << out.constData();
+    EXPECT_EQ(ProgramCopy::SignalAndWait(*first, SIGTERM), 0);
+    ExpectNothingAlarming(*first);
+    EXPECT_TRUE(program.ReadSettings().contains("other")) << program.ReadSettings().constData();
 }
 
 TEST(ProgramProcess, StaleSocketOfACrashedCopyDoesNotBlockTheStart)
