@@ -34,5 +34,16 @@ run_suite() {   # run_suite NAME DIR [cmake options...]
 
 run_suite plain build
 run_suite sanitized build-asan -DVANTOR_SANITIZE=ON -DVANTOR_BENCH=OFF
+
+# The readers of outside input under libFuzzer, briefly: each target is one test.
+echo "== fuzz"
+fuzzlog=$(mktemp)
+scripts/fuzz.sh 20 2>&1 | tee "$fuzzlog"
+[[ ${PIPESTATUS[0]} -eq 0 ]] || status=1
+fuzz_passed=$(grep -c -E '^fuzz_[a-z]+ +executions .* passed$' "$fuzzlog")
+fuzz_failed=$(grep -c -E '^fuzz_[a-z]+ +executions .* FAILED$' "$fuzzlog")
+((fuzz_passed + fuzz_failed > 0)) || fuzz_failed=1   # the targets did not build
+passed=$((passed + fuzz_passed)); failed=$((failed + fuzz_failed))
+rm -f "$fuzzlog"
 echo "tests: $passed passed, $failed failed, $skipped skipped"
 exit $status
