@@ -30,16 +30,17 @@ bool tagIs(std::span<const std::uint8_t> bytes, std::size_t at, const char* tag)
     return bytes.size() >= at + 4 && std::equal(tag, tag + 4, bytes.begin() + static_cast<std::ptrdiff_t>(at));
 }
 
-// The "data" chunk of a RIFF RMID file; empty when there is none or it is cut off.
+// The "data" chunk of a RIFF RMID file, as much of it as the file holds; empty
+// when there is none.
 std::span<const std::uint8_t> rmidData(std::span<const std::uint8_t> bytes)
 {
     std::size_t pos = 12;
     while (bytes.size() >= pos + 8) {
         const std::uint32_t size = le32(bytes.data() + pos + 4);
+        if (tagIs(bytes, pos, "data"))
+            return bytes.subspan(pos + 8, std::min<std::size_t>(size, bytes.size() - pos - 8));
         if (size > bytes.size() - pos - 8)
             return {};
-        if (tagIs(bytes, pos, "data"))
-            return bytes.subspan(pos + 8, size);
         pos += 8 + size + (size & 1);
     }
     return {};
@@ -103,21 +104,20 @@ MidiFile::Error MidiFile::parseSmf(std::span<const std::uint8_t> bytes)
     std::uint64_t lastTick = 0;
     std::size_t pos = 8 + headerSize;
     int tracksRead = 0;
-    while (tracksRead < trackCount_) {
-        if (bytes.size() - pos < 8)
-            return Error::Damaged;   // fewer tracks than the header announces
-        const std::uint32_t size = be32(bytes.data() + pos + 4);
-        if (size > bytes.size() - pos - 8)
-            return Error::Damaged;
+    // Chunks of other types are skipped. A file cut short ends the last chunk
+    // where it ends and holds fewer tracks than announced; bytes after the
+    // announced tracks are ignored.
+    while (tracksRead < trackCount_ && bytes.size() - pos >= 8) {
+        const std::size_t size = std::min<std::size_t>(be32(bytes.data() + pos + 4), bytes.size() - pos - 8);
         if (tagIs(bytes, pos, "MTrk")) {
-            std::uint64_t trackEnd = 0;
-            if (!parser.parse(bytes.subspan(pos + 8, size), trackEnd))
-                return Error::Damaged;
-            lastTick = std::max(lastTick, trackEnd);
+            lastTick = std::max(lastTick, parser.parse(bytes.subspan(pos + 8, size)));
             ++tracksRead;
         }
         pos += 8 + size;
     }
+    if (tracksRead == 0)
+        return Error::Damaged;
+    trackCount_ = tracksRead;
     tempoMap_.finalize();
 
     // Equal ticks keep file order: track by track, then within the track.

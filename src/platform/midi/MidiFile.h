@@ -3,6 +3,12 @@
 // in a RIFF "RMID" file, read whole into memory. The events of all tracks are
 // merged in time order with their times in microseconds; the song's length is
 // the time of its last event of any kind, end-of-track included.
+//
+// Damage is forgiven where the music can still be told apart from it: a track
+// plays up to its first unreadable event, chunks cut off by the end of the file
+// hold what is there, unknown chunks and trailing bytes are skipped (see
+// MidiTrackParser for the events). A file with no header or no track at all
+// does not open.
 
 #include "platform/midi/MidiEvent.h"
 #include "platform/midi/TempoMap.h"
@@ -19,7 +25,7 @@ public:
     enum class Error {
         None,
         NotFound,       // missing or unreadable
-        Damaged,        // not MIDI, truncated, or an event that cannot be read
+        Damaged,        // not MIDI, a damaged header, or no track
         Format2,        // independent sequences: no single timeline to play
         SmpteDivision,  // frame-based time division
         TooLarge,
@@ -38,6 +44,7 @@ public:
     // Rounded up, so that playing to the length plays every event.
     std::uint32_t lengthMs() const;
     int format() const { return format_; }
+    // The tracks read, which a damaged file may hold fewer of than it announces.
     int trackCount() const { return trackCount_; }
 
     static const char* describe(Error error);

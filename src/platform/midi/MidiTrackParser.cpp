@@ -30,62 +30,75 @@ bool MidiTrackParser::readVarLen(std::uint32_t& value)
     return false;   // a quantity longer than four bytes is not MIDI
 }
 
-bool MidiTrackParser::parse(std::span<const std::uint8_t> track, std::uint64_t& lastTick)
+bool MidiTrackParser::skipToStatus(std::uint8_t& status)
+{
+    while (!(status & 0x80)) {
+        if (!readByte(status))
+            return false;
+    }
+    return true;
+}
+
+std::uint64_t MidiTrackParser::parse(std::span<const std::uint8_t> track)
 {
     data_ = track;
     pos_ = 0;
     sysexOpen_ = false;
     pendingSysex_.clear();
     std::uint64_t tick = 0;
+    std::uint64_t lastTick = 0;
     std::uint8_t running = 0;
-    lastTick = 0;
     while (pos_ < data_.size()) {
         std::uint32_t delta = 0;
-        if (!readVarLen(delta))
-            return false;
-        tick += delta;
-        if (tick > kMaxTick)
-            return false;
         std::uint8_t status = 0;
-        if (!readByte(status))
-            return false;
+        if (!readVarLen(delta) || tick + delta > kMaxTick || !readByte(status))
+            break;
+        tick += delta;
+        // Data with nothing to run on: the deltas among it are lost with it, and
+        // the event found next keeps this event's time.
+        if (running == 0 && !skipToStatus(status))
+            break;
+        const Read read = readEvent(tick, status, running);
+        if (read == Read::Unreadable)
+            break;
         lastTick = tick;
-        if (status == 0xFF) {
-            bool end = false;
-            if (!parseMeta(tick, end))
-                return false;
-            if (end)
-                return true;
-            continue;
-        }
-        if (status == 0xF0 || status == 0xF7) {
-            running = 0;
-            if (!parseSysex(tick, status == 0xF7))
-                return false;
-            continue;
-        }
-        if (status >= 0xF1)
-            return false;   // system common and real-time bytes have no place in a file
-        MidiEvent ev;
-        ev.tick = tick;
-        if (status & 0x80) {
-            running = status;
-            if (!readByte(ev.data1))
-                return false;
-        } else {
-            if (running == 0)
-                return false;   // data byte without a status to run on
-            ev.data1 = status;
-        }
-        ev.status = running;
-        const int kind = running & 0xF0;
-        if (kind != 0xC0 && kind != 0xD0 && !readByte(ev.data2))
-            return false;
-        if ((ev.data1 | ev.data2) & 0x80)
-            return false;
-        events_.push_back(ev);
+        if (read == Read::EndOfTrack)
+            break;
     }
-    return true;   // a track without its end-of-track event ends at its last event
+    return lastTick;
+}
+
+MidiTrackParser::Read MidiTrackParser::readEvent(std::uint64_t tick, std::uint8_t status, std::uint8_t& running)
+{
+    if (status == 0xFF) {
+        bool end = false;
+        if (!parseMeta(tick, end))
+            return Read::Unreadable;
+        return end ? Read::EndOfTrack : Read::Event;
+    }
+    if (status == 0xF0 || status == 0xF7)
+        return parseSysex(tick, status == 0xF7) ? Read::Event : Read::Unreadable;
+    if (status >= 0xF1)
+        return Read::Unreadable;   // system common and real-time bytes have no place in a file
+    // Running status is kept across meta and system-exclusive events: the
+    // standard cancels it there, but files written that way play everywhere.
+    MidiEvent ev;
+    ev.tick = tick;
+    if (status & 0x80) {
+        running = status;
+        if (!readByte(ev.data1))
+            return Read::Unreadable;
+    } else {
+        ev.data1 = status;
+    }
+    ev.status = running;
+    const int kind = running & 0xF0;
+    if (kind != 0xC0 && kind != 0xD0 && !readByte(ev.data2))
+        return Read::Unreadable;
+    if ((ev.data1 | ev.data2) & 0x80)
+        return Read::Unreadable;
+    events_.push_back(ev);
+    return Read::Event;
 }
 
 bool MidiTrackParser::parseMeta(std::uint64_t tick, bool& endOfTrack)

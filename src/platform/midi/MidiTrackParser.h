@@ -1,6 +1,11 @@
 #pragma once
 // Reads the events of one MTrk chunk. Every read is checked against the chunk's
-// end: a damaged track makes parse() fail, it never reads past the data.
+// end. Reading is liberal, as long-lived players are with the files found in the
+// wild: an event that cannot be read (a delta of five bytes, an event cut off by
+// the chunk's end, a stray byte) ends the track, and everything before it plays;
+// running status carries across meta and system-exclusive events; data bytes with
+// no status to run on are skipped up to the next status byte; whatever follows
+// End of Track is ignored.
 
 #include "platform/midi/MidiEvent.h"
 #include "platform/midi/TempoMap.h"
@@ -21,12 +26,16 @@ public:
                     TempoMap& tempoMap);
 
     // Appends the track's events (tick set, time not yet) and its tempo changes.
-    // lastTick receives the tick of the track's last event of any kind.
-    bool parse(std::span<const std::uint8_t> track, std::uint64_t& lastTick);
+    // Returns the tick of the track's last event of any kind that was read.
+    std::uint64_t parse(std::span<const std::uint8_t> track);
 
 private:
+    enum class Read { Event, EndOfTrack, Unreadable };
+
     bool readVarLen(std::uint32_t& value);
     bool readByte(std::uint8_t& value);
+    bool skipToStatus(std::uint8_t& status);
+    Read readEvent(std::uint64_t tick, std::uint8_t status, std::uint8_t& running);
     bool parseMeta(std::uint64_t tick, bool& endOfTrack);
     bool parseSysex(std::uint64_t tick, bool escapeForm);
     void addSysex(std::uint64_t tick, std::span<const std::uint8_t> body);

@@ -279,7 +279,7 @@ TEST_F(SequencerDriverTest, OpenRefusesWhatItCannotPlay)
     std::vector<std::uint8_t> format2 = good.bytes();
     format2[9] = 2;
     std::vector<std::uint8_t> cut = good.bytes();
-    cut.pop_back();
+    cut.resize(14);   // the header alone: no track
     const struct { std::string path; mci::ErrorCode error; } cases[] = {
         {"/nonexistent/song.mid", mci::MCIERR_FILE_NOT_FOUND},
         {saveBytes(smpte, "smpte.mid"), mci::MCIERR_SEQ_DIV_INCOMPATIBLE},
@@ -298,6 +298,26 @@ TEST_F(SequencerDriverTest, OpenRefusesWhatItCannotPlay)
     EXPECT_EQ(driver.deviceCaps(mci::MCI_GETDEVCAPS_CAN_PLAY), 1u);
     EXPECT_EQ(driver.deviceCaps(mci::MCI_GETDEVCAPS_HAS_VIDEO), 0u);
     EXPECT_EQ(driver.deviceCaps(mci::MCI_GETDEVCAPS_DEVICE_TYPE), SequencerDriver::kDeviceTypeSequencer);
+}
+
+TEST_F(SequencerDriverTest, DamagedFilePlaysWhatCanBeReadToItsLength)
+{
+    // A note whose end comes on running status after a tempo change, then a
+    // delta of five bytes; the track's chunk claims more than the file holds.
+    const std::vector<std::uint8_t> bytes = {
+        'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96, 'M', 'T', 'r', 'k', 0, 0, 1, 0,
+        0x00, 0x90, 60, 100, 0x60, 0xFF, 0x51, 3, 0x0F, 0x42, 0x40, 0x60, 60, 0, 0x81, 0x81, 0x81, 0x81, 0x81};
+    ASSERT_EQ(driver.open(saveBytes(bytes, "damaged.mid")), 0u);
+    driver.setEndHandler([this] { ++ends; });
+    ASSERT_EQ(driver.lengthMs(), 500u + 1000u);
+    ASSERT_EQ(driver.play(driver.lengthMs()), 0u);
+    renderMs(1000);
+    EXPECT_GT(voices(0), 0);
+    host().render(framesFor(500) - 1);
+    EXPECT_EQ(ends, 0);
+    host().render(1);
+    EXPECT_EQ(ends, 1);
+    EXPECT_EQ(driver.positionMs(), 1500u);
 }
 
 TEST_F(SequencerDriverTest, PlayAndWaitReturnsAfterTheWholeSong)
