@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # soak.sh [BUILD_DIR] [TRANSITIONS]: the program plays TRANSITIONS song changes
 # (default 1000) on its real drivers, 0.2-second songs, MIDI and wave taking
-# turns, Continuous Loop on, into no sound. Meant for the sanitized build
-# (default build-asan): it reports any sanitizer finding or leak, and prints the
-# resident memory, open file descriptors and threads after the first 100 song
-# changes and at the end. No sound server is used: the songs play into nothing.
+# turns, Continuous Loop on, into no sound (no sound server is used). In the
+# sanitized build (the default, build-asan) it reports any sanitizer finding or
+# leak; in any build it prints the resident memory, open file descriptors and
+# threads over songs 100 to 109 and over the last ten, and fails when memory
+# grows by 2 MB or more (plain builds only), or descriptors or threads grow.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build-asan}
@@ -33,7 +34,10 @@ midi='MThd\x00\x00\x00\x06\x00\x00\x00\x01\x00\x60MTrk\x00\x00\x00\x0c\x00\x90\x
 printf '[General]\r\nVersion=5.7\r\n[Settings]\r\nContinuousLoop=1\r\nRandomOrder=0\r\nAutoPlay=1\r\nAutoSaveAlbum=0\r\n' \
   >"$work/Vantor.ini"
 
-export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0"
+# AddressSanitizer holds freed memory back (its quarantine, 256 MB) so that late
+# uses are caught; that memory would show as growth here. Without it, resident
+# memory shows what the program itself keeps; leaks are still reported at exit.
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:quarantine_size_mb=0"
 export LSAN_OPTIONS="suppressions=$root/scripts/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1"
 # No sound server answers at these addresses: the songs play into nothing.
@@ -79,4 +83,13 @@ echo "resident memory grew by $(( (rss2 - rss1) / 1024 )) MB ($(( rss2 - rss1 ))
 findings=$(grep -cE 'ERROR: (Address|Leak)Sanitizer|runtime error' "$work/err" || true)
 echo "sanitizer findings: $findings"
 (( findings == 0 )) || { grep -E -A20 'ERROR|runtime error' "$work/err" | head -60; }
-(( status == 0 && findings == 0 && rss2 - rss1 < 2048 && fds2 <= fds1 && threads2 <= threads1 ))
+# The memory goal (under 2 MB of growth) is judged on a plain build: the
+# sanitizer's allocator keeps bookkeeping of its own (the stack of every
+# allocation, per-thread caches) that grows with the run.
+memory_ok=1
+if ldd "$work/vantor" | grep -q libasan; then
+  echo "(sanitized build: the memory figure includes the sanitizer's own bookkeeping and is not judged)"
+else
+  (( rss2 - rss1 < 2048 )) || memory_ok=0
+fi
+(( status == 0 && findings == 0 && memory_ok && fds2 <= fds1 && threads2 <= threads1 ))
