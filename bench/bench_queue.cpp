@@ -3,9 +3,10 @@
 #include "album/IConsoleText.h"
 #include "album/TQueueList.h"
 
-#include <QApplication>
 
 #include <benchmark/benchmark.h>
+
+#include "QtBenchMain.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -109,12 +110,5 @@ BENCHMARK(BM_ShuffleAlbum)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunWidgetBenchmarks(argc, argv, true);
 }

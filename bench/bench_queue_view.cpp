@@ -9,6 +9,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "QtBenchMain.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <random>
@@ -116,13 +118,5 @@ BENCHMARK(BM_ShuffleShown)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunWidgetBenchmarks(argc, argv, false);
 }

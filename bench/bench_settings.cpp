@@ -8,9 +8,10 @@
 #include "player/TMainWindow.h"
 #include "resources/CommandIds.h"
 
-#include <QApplication>
 
 #include <benchmark/benchmark.h>
+
+#include "QtBenchMain.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -68,13 +69,5 @@ BENCHMARK(BM_SaveSettingsChanged)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunWidgetBenchmarks(argc, argv, false);
 }
