@@ -15,10 +15,15 @@ for round in 1 2; do
   env -u DISPLAY -u WAYLAND_DISPLAY HOME="$user" XDG_DATA_HOME="$user/data" XDG_RUNTIME_DIR="$user/run" \
     setsid "$root/scripts/run.sh" >"$user/out$round" 2>&1 &
   run=$!
-  for _ in $(seq 300); do
+  # The run builds first: only a build with nothing left to do is quick.
+  for _ in $(seq 900); do
     grep -q "Screenshot of the virtual display" "$user/out$round" && break
     sleep 0.1
   done
+  if ! grep -q "Screenshot of the virtual display" "$user/out$round"; then
+    kill -INT -- "-$run"; wait "$run"
+    echo "round $round: the program did not come up"; cat "$user/out$round"; exit 1
+  fi
   kill -INT -- "-$run"
   status=0
   wait "$run" || status=$?
