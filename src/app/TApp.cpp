@@ -3,6 +3,7 @@
 #include "app/ModalDismissal.h"
 #include "app/SongLog.h"
 #include "app/UpgradeInfo.h"
+#include "app/UserFolder.h"
 #include "app/WindowActivation.h"
 #include "controls/console/TConsoleDialog.h"
 #include "frame/TMainFrame.h"
@@ -51,14 +52,21 @@ void TApp::ComputePaths()
 {
     const std::optional<std::string> dir = platform::FromLinuxPath(programDirectory_.toStdString());
     ProgramDir.clear();
+    SettingsDir.clear();
     SettingsPath.clear();
     if (!dir)
         return;
-    ProgramDir = *dir;
     // A drive root comes back as "c:\": the paths beside the program add their own backslash.
-    while (ProgramDir.size() > 2 && ProgramDir.back() == '\\')
-        ProgramDir.pop_back();
-    SettingsPath = ProgramDir + "\\" + kSettingsFile;
+    const auto withoutTrailingSlash = [](std::string path) {
+        while (path.size() > 2 && path.back() == '\\')
+            path.pop_back();
+        return path;
+    };
+    ProgramDir = withoutTrailingSlash(*dir);
+    const QString settingsDirectory = SettingsDirectory(programDirectory_);
+    const std::optional<std::string> settingsDir = platform::FromLinuxPath(settingsDirectory.toStdString());
+    SettingsDir = settingsDir ? withoutTrailingSlash(*settingsDir) : ProgramDir;
+    SettingsPath = SettingsDir + "\\" + kSettingsFile;
 }
 
 void TApp::PrepareServices()
@@ -66,6 +74,8 @@ void TApp::PrepareServices()
     LoadDrives();
     // The program's own output volume is kept in the settings file between runs.
     platform::SetAuxVolumeStore(HasPaths() ? SettingsPath : std::string());
+    if (HasPaths())
+        SeedDefaultAlbum(ProgramDir, SettingsDir);
     platform::RegisterSequencerDriver();
     platform::RegisterGstDrivers();
     if (!synthStart_.joinable())
@@ -97,6 +107,7 @@ void TApp::InitMainWindow()
     auto* client = new player::TMainWindow(nullptr, ProgramDir);
     client->programDir = ProgramDir;
     client->settingsPath = SettingsPath;
+    client->userDir = SettingsDir;
     client->songStarted = &PrintSongStarted;
     client_ = client;
 

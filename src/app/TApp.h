@@ -67,7 +67,10 @@ public:
     bool CloseRequested() const { return closePending_; }
 
     std::string ProgramDir;    // drive path of the program's directory, no trailing backslash
-    std::string SettingsPath;  // ProgramDir + "\Vantor.ini"
+    // Where the settings file and the default album live: ProgramDir, or the
+    // user's configuration folder when the program's folder is not writable.
+    std::string SettingsDir;
+    std::string SettingsPath;  // SettingsDir + "\Vantor.ini"
 
 private:
     void ComputePaths();

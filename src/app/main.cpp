@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "app/SingleInstance.h"
 #include "app/TApp.h"
 #include "app/TerminationSignals.h"
@@ -34,7 +35,8 @@ int main(int argc, char** argv)
 
     application.PrepareServices();
     app::TApp::AddFontFile();
-    const int code = application.Run(words.join(QLatin1Char(' ')).toStdString());
+    // After the services: the settings file's drives take part in naming the album.
+    const int code = application.Run(app::StartupCommandLine(words));
     app::TApp::RemoveFontFile();
     return code;
 }

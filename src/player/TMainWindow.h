@@ -143,8 +143,14 @@ public:
     // user chose to end the program instead.
     int LoadStartupAlbum(const std::string& commandLine);
     // An album named on another copy's command line (a drive path or an
-    // absolute Linux path), opened as Open opens the one chosen.
+    // absolute Linux path), opened as Open opens the one chosen. A song named
+    // so (a file manager's MIDI, wave or video file) opens as a new untitled
+    // album holding that song alone, playing.
     int OpenRequestedAlbum(const std::string& album);
+    // That song's part: New, the song added, played. -1 when New was refused.
+    int OpenRequestedSong(const std::string& song);
+    // The default album's path: in userDir, or programDir when that is not set.
+    std::string DefaultAlbumPath() const;
 
     // The queue's view of the player, the options and the reset's check marks.
     int CurrentSong() const override { return currentSong; }
@@ -203,6 +209,7 @@ public:
     std::string albumPath;  // empty: no album file
     std::string programDir;    // drive path of the program's directory, no trailing backslash
     std::string settingsPath;  // drive path of the settings file; set before Create()
+    std::string userDir;       // drive path of the default album's folder; empty: programDir
     bool repeat = false;
     bool circulateIfStuck = true;
     int iconProgress = 0;

@@ -205,7 +205,7 @@ void TMainWindow::LoadDefaultAlbum()
     if (!AutoSaveBeforeReplacing())
         return;
     const OptionSuspension noAutoSave(frameMenu, resources::CM_AUTO_SAVE_ALBUM);
-    albumPath = programDir + "\\" + kDefaultAlbum;
+    albumPath = DefaultAlbumPath();
     if (LoadAlbum(albumPath) != 0) {
         // An empty album under that name; the next save creates the file.
         recentAlbums.AddRecent(albumPath);
@@ -213,6 +213,11 @@ void TMainWindow::LoadDefaultAlbum()
         ShowCaption(&albumPath, nullptr);
         ClearAlbum();
     }
+}
+
+std::string TMainWindow::DefaultAlbumPath() const
+{
+    return (userDir.empty() ? programDir : userDir) + "\\" + kDefaultAlbum;
 }
 
 int TMainWindow::NewAlbum()

@@ -2,8 +2,11 @@
 
 #include "album/FormatText.h"
 #include "album/PathUtils.h"
+#include "album/ShortFullPath.h"
 #include "album/TAlbumList.h"
+#include "album/TQueueList.h"
 #include "controls/menu/MenuBuilder.h"
+#include "platform/mci/MediaDriverRegistry.h"
 #include "platform/paths/PathNamespace.h"
 #include "platform/profile/PrivateProfile.h"
 #include "platform/ui/MessageBox.h"
@@ -19,6 +22,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 #include <cctype>
 
 namespace player {
@@ -64,6 +68,13 @@ std::string RequestedAlbum(const std::string& commandLine)
             word = *drivePath;
     }
     return word;
+}
+
+// A file the media layer plays (by its extension): a song, not an album.
+bool IsSongFile(const std::string& path)
+{
+    const char* extension = FileExtension(path.c_str());
+    return extension != nullptr && *extension != '\0' && !mci::DeviceTypeForExtension(extension).empty();
 }
 
 }  // namespace
@@ -113,13 +124,33 @@ int TMainWindow::OpenRequestedAlbum(const std::string& album)
         return -1;
     // One whole name, blanks and all; a Linux path becomes the drive path the program holds.
     std::optional<std::string> drivePath = album.front() == '/' ? platform::FromLinuxPath(album) : album;
-    return OpenAlbumFile(drivePath.value_or(album));
+    const std::string path = drivePath.value_or(album);
+    if (IsSongFile(path))
+        return OpenRequestedSong(path);
+    return OpenAlbumFile(path);
+}
+
+int TMainWindow::OpenRequestedSong(const std::string& song)
+{
+    if (NewAlbum() < 0)
+        return -1;
+    // New may have asked about the current album: the queue is checked again.
+    if (!queue)
+        return -1;
+    char shortPath[platform::kMaxPath];
+    queue->AddSong(ShortFullPath(song.c_str(), shortPath, static_cast<int>(sizeof shortPath)) ? shortPath
+                                                                                              : song.c_str());
+    return queue->GetCount() > 0 ? PlaySong(0) : -1;
 }
 
 int TMainWindow::LoadStartupAlbum(const std::string& commandLine)
 {
     bool loaded = false;
-    const std::string requested = RequestedAlbum(commandLine);
+    std::string requested = RequestedAlbum(commandLine);
+    // A song is no album: the start-up goes on as without a request, then opens it.
+    std::string song;
+    if (IsSongFile(requested))
+        song = std::exchange(requested, std::string());
     if (!requested.empty()) {
         loaded = LoadAlbum(requested) == 0;
         if (!loaded
@@ -150,7 +181,7 @@ int TMainWindow::LoadStartupAlbum(const std::string& commandLine)
     {
         const OptionSuspension noAutoSave(frameMenu, resources::CM_AUTO_SAVE_ALBUM);
         if (albumPath.empty()) {
-            albumPath = programDir + "\\default.alb";
+            albumPath = DefaultAlbumPath();
             if (LoadAlbum(albumPath) != 0) {
                 recentAlbums.AddRecent(albumPath);
                 UpdateRecentMenu();
@@ -159,6 +190,8 @@ int TMainWindow::LoadStartupAlbum(const std::string& commandLine)
         }
     }
     UpdateRecentMenu();
+    if (!song.empty())
+        OpenRequestedSong(song);
     return 0;
 }
 

@@ -3,6 +3,7 @@
 #include "player/AlbumFixture.h"
 
 #include "controls/menu/MenuBuilder.h"
+#include "platform/paths/PathNamespace.h"
 #include "platform/profile/PrivateProfile.h"
 
 #include <QAction>
@@ -177,6 +178,29 @@ TEST_F(RecentAlbums, RequestedAlbumThatCannotBeLoadedAsksWhetherToGoOn)
     boxes.answer(platform::IDOK);
     EXPECT_EQ(window->LoadStartupAlbum(quoted), 0);
     EXPECT_EQ(window->albumPath, "t:\\music\\a.alb");
+}
+
+TEST_F(RecentAlbums, ASongFromTheDesktopPlaysAloneInANewUntitledAlbum)
+{
+    StoreRecent({MakeAlbum("music/a.alb")});
+    drive.writeFile("music/My Song.mid", "");
+    drive.writeFile("music/chimes.wav", "");
+    const std::string song = platform::FromLinuxPath(drive.linuxPath("music/My Song.mid").toStdString()).value();
+
+    // At start-up the last album loads as usual; the song then takes its place as New would.
+    EXPECT_EQ(window->LoadStartupAlbum(song), 0);
+    EXPECT_EQ(window->albumPath, "[untitled].alb");
+    EXPECT_EQ(Songs(), std::vector<std::string>{song});
+    EXPECT_FALSE(window->IsStopped());
+    EXPECT_EQ(OpenPath(), song);
+    EXPECT_EQ(Recent().front(), "t:\\music\\a.alb");
+
+    // From another copy: a whole Linux path.
+    ASSERT_EQ(window->OpenRequestedAlbum(drive.linuxPath("music/chimes.wav").toStdString()), 0);
+    EXPECT_EQ(window->albumPath, "[untitled].alb");
+    EXPECT_EQ(Songs(), std::vector<std::string>{"t:\\music\\chimes.wav"});
+    EXPECT_EQ(OpenPath(), "t:\\music\\chimes.wav");
+    EXPECT_TRUE(Boxes().empty());
 }
 
 }  // namespace
