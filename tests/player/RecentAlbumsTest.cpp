@@ -186,6 +186,8 @@ TEST_F(RecentAlbums, ASongFromTheDesktopPlaysAloneInANewUntitledAlbum)
     drive.writeFile("music/My Song.mid", "");
     drive.writeFile("music/chimes.wav", "");
     const std::string song = platform::FromLinuxPath(drive.linuxPath("music/My Song.mid").toStdString()).value();
+    sim.addSong(song, 5000);
+    sim.addSong("t:\\music\\chimes.wav", 5000);
 
     // At start-up the last album loads as usual; the song then takes its place as New would.
     EXPECT_EQ(window->LoadStartupAlbum(song), 0);
