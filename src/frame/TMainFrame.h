@@ -71,6 +71,10 @@ public:
 
     // A command from a menu, an accelerator, a button or the elements pop-up.
     void RouteCommand(int id);
+    // A modal window is open, a nested event loop runs (a dialog, a message
+    // box, a pop-up menu) or the frame is busy: a request from outside the
+    // program (another copy, the desktop's media controls) must not run now.
+    bool MustDeferOutsideRequests() const;
     void SetApplicationHandler(::ICommandHandler* handler) { appHandler_ = handler; }
     // A command of the system menu: Restore Menu, then the console's own.
     void SystemCommand(int id);

@@ -2,9 +2,11 @@
 // Help toggles, Exit and the close request, the system menu and the sliders.
 #include "frame/TMainFrame.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QThread>
 #include <QTimer>
 
 #include "frame/ElementTable.h"
@@ -40,6 +42,12 @@ void TMainFrame::RouteCommand(int id)
         return;
     if (appHandler_)
         appHandler_->HandleCommand(id);
+}
+
+bool TMainFrame::MustDeferOutsideRequests() const
+{
+    return QApplication::activeModalWidget() != nullptr || QThread::currentThread()->loopLevel() > 1
+           || !isEnabled();
 }
 
 void TMainFrame::PostCommand(int commandId)

@@ -26,6 +26,8 @@ void TMainFrame::SetDeviceVolume()
         return;
     platform::auxSetVolume(static_cast<unsigned>(auxOutDevice_ - 1),
                            VolumeWordOfPosition(volumeSlider_->GetPosition()));
+    if (client_)
+        client_->NotifyStateChanged();
 }
 
 void TMainFrame::ShowDeviceVolume(bool byCommand)

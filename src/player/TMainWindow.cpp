@@ -122,6 +122,20 @@ void TMainWindow::SetChecked(int commandId, bool checked)
 void TMainWindow::SetConsoleText(int controlId, const char* text)
 {
     SetDlgItemText(controlId, QString::fromUtf8(text));
+    // The queue reports its count and the current song's number here.
+    if (controlId == resources::IDC_SONG_COUNT || controlId == resources::IDC_SONG_NUMBER)
+        NotifyStateChanged();
+}
+
+void TMainWindow::NotifyStateChanged()
+{
+    if (stateChanged)
+        stateChanged();
+}
+
+std::uint32_t TMainWindow::SongPosition()
+{
+    return device.IsOpen() ? device.Status(mci::MCI_STATUS_ITEM, mci::MCI_STATUS_POSITION, 0) : 0;
 }
 
 void TMainWindow::UpdateItemNow(int controlId)
@@ -239,6 +253,7 @@ int TMainWindow::StartSong(int index)
     SetItemText(kItemLength, "");
     SetIconProgress(0);
     const int seconds = LoadSong(path);
+    NotifyStateChanged();
     if (seconds < 0)
         return seconds;
     const std::int64_t shown = IsChecked(kOptElapsedTime) ? 0 : DeviceLength() / 1000;
@@ -364,6 +379,7 @@ void TMainWindow::SetStopped(bool flag)
         SetIconProgress(0);
     }
     EnablePauseControls(!flag);
+    NotifyStateChanged();
 }
 
 void TMainWindow::SetPaused(bool flag)
@@ -375,6 +391,7 @@ void TMainWindow::SetPaused(bool flag)
         frameMenu->SetChecked(kCmdPause, flag);
     if (frame_ && frame_->SystemMenu())
         frame_->SystemMenu()->SetChecked(kCmdPause, flag);
+    NotifyStateChanged();
 }
 
 void TMainWindow::EnablePauseControls(bool flag)

@@ -201,6 +201,20 @@ public:
     // 1-based number, its path and its length in whole seconds.
     std::function<void(int number, const std::string& path, int seconds)> songStarted;
 
+    // Change notifications for views of the player outside the window (the
+    // desktop's media controls). stateChanged: the song, the play state, the
+    // album, the queue's count or an option that decides the next song may have
+    // changed; it may come more than once per change and is called in the
+    // middle of the operation, so a listener reads the state later.
+    // seeked: the open song now plays on from positionMs after a seek.
+    std::function<void()> stateChanged;
+    std::function<void(std::uint32_t positionMs)> seeked;
+    // Something a view of the player shows changed outside the window (the
+    // program's output volume, set on the volume bar).
+    void NotifyStateChanged();
+    // The open song's play position in milliseconds; 0 without one.
+    std::uint32_t SongPosition();
+
     // Members shared with the album, settings and frame code.
     CompoundDevice device;
     MidiReset midiReset;

@@ -31,6 +31,8 @@ void TMainWindow::ToggleOption(int id)
     default:
         break;
     }
+    // Random Order and Continuous Loop decide whether there is a next song.
+    NotifyStateChanged();
 }
 
 void TMainWindow::ToggleMute()

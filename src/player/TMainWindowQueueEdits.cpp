@@ -93,6 +93,7 @@ int TMainWindow::MoveSelectedSong(int offset)
         --currentSong;
     else if (offset < 0 && currentSong < sel && currentSong >= target)
         ++currentSong;
+    NotifyStateChanged();
     return result;
 }
 

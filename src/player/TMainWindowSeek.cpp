@@ -46,6 +46,8 @@ int TMainWindow::SeekToPosition(int pos)
     if (device.Seek(target) == 0)
         result = PlayRange(-1, -2);
     EndBusy();
+    if (result == 0 && seeked)
+        seeked(target);
     return result;
 }
 

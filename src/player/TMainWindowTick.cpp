@@ -80,6 +80,8 @@ int TMainWindow::SongEnded(std::uint32_t code)
 
 void TMainWindow::ShowCaption(const std::string* albumFile, const std::string* songFile)
 {
+    // The caption names the album and the song: a new one of either shows here.
+    NotifyStateChanged();
     if (!frame_)
         return;
     if (!albumFile) {
