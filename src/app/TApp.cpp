@@ -7,6 +7,7 @@
 #include "app/WindowActivation.h"
 #include "controls/console/TConsoleDialog.h"
 #include "frame/TMainFrame.h"
+#include "mpris/MprisService.h"
 #include "platform/gst/GstRegistration.h"
 #include "platform/midi/SequencerRegistration.h"
 #include "platform/audio/AuxVolume.h"
@@ -18,6 +19,7 @@
 #include "resources/bitmaps/Bitmaps.h"
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QIcon>
@@ -42,6 +44,7 @@ TApp::TApp(const QString& programDirectory) : programDirectory_(programDirectory
 
 TApp::~TApp()
 {
+    mediaControls_.reset();
     delete mainWindow_.data();
     platform::SetAuxVolumeStore(std::string());
     if (synthStart_.joinable())
@@ -154,9 +157,29 @@ int TApp::Run(const std::string& commandLine)
     loopRunning_ = true;
     if (closePending_)
         QTimer::singleShot(0, this, &TApp::ProcessPendingClose);
+    else
+        StartMediaControls();
     const int code = QApplication::exec();
     loopRunning_ = false;
+    mediaControls_.reset();
     return code;
+}
+
+void TApp::StartMediaControls()
+{
+    auto* frame = qobject_cast<frame::TMainFrame*>(mainWindow_.data());
+    if (frame == nullptr || mediaControls_)
+        return;
+    mpris::MprisService::AppActions actions;
+    actions.raise = [this] { BringToFront(); };
+    // What a second copy started with the file asks for.
+    actions.open = [this](const QString& path) {
+        OpenRequestedAlbum(path);
+        BringToFront();
+    };
+    auto controls = std::make_unique<mpris::MprisService>(*frame, std::move(actions));
+    if (controls->Register(QDBusConnection::sessionBus()))
+        mediaControls_ = std::move(controls);
 }
 
 void TApp::RequestClose()
@@ -217,9 +240,11 @@ void TApp::BringToFront()
 
 bool TApp::MustWait() const
 {
-    const QWidget* frame = mainWindow_.data();
-    return QApplication::activeModalWidget() != nullptr || QThread::currentThread()->loopLevel() > 1
-           || !loopRunning_ || (frame != nullptr && !frame->isEnabled());
+    if (!loopRunning_)
+        return true;
+    const auto* frame = qobject_cast<const frame::TMainFrame*>(mainWindow_.data());
+    return frame != nullptr ? frame->MustDeferOutsideRequests()
+                            : QApplication::activeModalWidget() != nullptr || QThread::currentThread()->loopLevel() > 1;
 }
 
 void TApp::OpenRequestedAlbum(const QString& album)

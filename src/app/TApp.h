@@ -11,8 +11,13 @@
 #include <QString>
 #include <QWidget>
 
+#include <memory>
 #include <string>
 #include <thread>
+
+namespace mpris {
+class MprisService;
+}
 
 namespace app {
 
@@ -51,6 +56,10 @@ public:
     int InitInstance(const std::string& commandLine);
     // InitMainWindow, InitInstance and the event loop; the program's exit code.
     int Run(const std::string& commandLine);
+    // The desktop's media keys and sound applets reach the player through the
+    // session bus from now on; without a bus, or with the name taken, the
+    // program runs without them and says nothing.
+    void StartMediaControls();
 
     // A close request from outside (a signal): open modal windows are
     // dismissed as Cancel, then the frame is closed as by its close box once
@@ -88,6 +97,7 @@ private:
     QPointer<QWidget> mainWindow_;
     QPointer<player::TMainWindow> client_;
     std::thread synthStart_;
+    std::unique_ptr<mpris::MprisService> mediaControls_;
     bool loopRunning_ = false;
     bool closePending_ = false;
     std::string pendingOpen_;
