@@ -23,6 +23,7 @@ constexpr const char* kPropertiesInterface = "org.freedesktop.DBus.Properties";
 constexpr const char* kPlayerInterface = "org.mpris.MediaPlayer2.Player";
 // The position slider's range: a seek goes to one of its steps.
 constexpr double kSliderSteps = 10000.0;
+constexpr int kBusyRetryMs = 20;
 }  // namespace
 
 MprisService::MprisService(frame::TMainFrame& frame, AppActions actions, QObject* parent)
@@ -195,6 +196,12 @@ void MprisService::StateChanged()
 
 void MprisService::PublishChanges()
 {
+    // A busy frame is half way through an operation (a song opening lets events
+    // run): its state is told once the operation is over.
+    if (const frame::TMainFrame* frame = frame_.data(); frame != nullptr && !frame->isEnabled()) {
+        QTimer::singleShot(kBusyRetryMs, this, &MprisService::PublishChanges);
+        return;
+    }
     publishPending_ = false;
     const PlayerSnapshot now = State();
     const QVariantMap changed = ChangedProperties(published_, now);
