@@ -20,9 +20,11 @@ function(vantor_module name)
   vantor_warnings(vantor_${name})
 endfunction()
 
-# One test program per module; every test case becomes a CTest test.
+# One test program per module; every test case becomes a CTest test. RUN_UNDER:
+# a command the program runs inside, for discovery and for each test (as
+# "dbus-run-session --" gives each its own session bus).
 function(vantor_test name)
-  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "DEPS;RUN_UNDER" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   if(NOT sources)
     return()
@@ -38,6 +40,9 @@ function(vantor_test name)
   # ... and read the help file.
   if(TARGET vantor_help_file)
     add_dependencies(test_${name} vantor_help_file)
+  endif()
+  if(ARG_RUN_UNDER)
+    set_target_properties(test_${name} PROPERTIES CROSSCOMPILING_EMULATOR "${ARG_RUN_UNDER}")
   endif()
   # One variable only: a list here would be split into separate properties.
   # TestMain chooses the offscreen platform itself.
