@@ -11,15 +11,12 @@
 namespace mpristest {
 
 namespace {
-constexpr const char* kClientName = "mpris-test-client";
+const QString kClient = QStringLiteral("mpris-test-client");
+const QString kName = QString::fromLatin1(mpris::MprisService::kServiceName);
+const QString kPath = QString::fromLatin1(mpris::MprisService::kObjectPath);
 constexpr int kWaitMs = 5000;
 
-QString Text(const char* text)
-{
-    return QString::fromLatin1(text);
-}
-
-// A value as the client's connection hands it over: maps arrive unparsed.
+// Maps arrive as unparsed arguments, properties wrapped in a variant.
 QVariant Plain(const QVariant& value)
 {
     if (value.canConvert<QDBusVariant>())
@@ -32,17 +29,11 @@ QVariant Plain(const QVariant& value)
 
 void SignalLog::PropertiesChanged(const QString& interface, const QVariantMap& changed, const QStringList&)
 {
-    if (interface != QLatin1String("org.mpris.MediaPlayer2.Player"))
-        return;
     QVariantMap plain;
     for (auto it = changed.cbegin(); it != changed.cend(); ++it)
         plain.insert(it.key(), Plain(it.value()));
-    changes.push_back(plain);
-}
-
-void SignalLog::Seeked(qlonglong position)
-{
-    seeks.push_back(position);
+    if (interface == QLatin1String("org.mpris.MediaPlayer2.Player"))
+        changes.push_back(plain);
 }
 
 void MprisFixture::StartPlayer(const QByteArray& settings)
@@ -51,25 +42,21 @@ void MprisFixture::StartPlayer(const QByteArray& settings)
     platform::SetAuxMixerDevicesForTest({});
     platform::auxSetVolume(0, 0xFFFFFFFFu);
     Start(settings);
-    mpris::MprisService::AppActions actions;
-    actions.raise = [this] { ++raised; };
-    actions.open = [this](const QString& path) { opened << path; };
-    service = std::make_unique<mpris::MprisService>(*frame, actions);
+    service = std::make_unique<mpris::MprisService>(
+        *frame, mpris::MprisService::AppActions{{}, [this](const QString& path) { opened << path; }});
     ASSERT_TRUE(service->Register(QDBusConnection::sessionBus())) << "no session bus: run under dbus-run-session";
-    client = QDBusConnection::connectToBus(QDBusConnection::SessionBus, Text(kClientName));
-    ASSERT_TRUE(client.isConnected());
-    const QString name = Text(mpris::MprisService::kServiceName);
-    const QString path = Text(mpris::MprisService::kObjectPath);
-    ASSERT_TRUE(client.connect(name, path, QStringLiteral("org.freedesktop.DBus.Properties"),
+    client = QDBusConnection::connectToBus(QDBusConnection::SessionBus, kClient);
+    ASSERT_TRUE(client.connect(kName, kPath, QStringLiteral("org.freedesktop.DBus.Properties"),
                                QStringLiteral("PropertiesChanged"), &log,
                                SLOT(PropertiesChanged(QString, QVariantMap, QStringList))));
-    ASSERT_TRUE(client.connect(name, path, Text(kPlayer), QStringLiteral("Seeked"), &log, SLOT(Seeked(qlonglong))));
+    ASSERT_TRUE(client.connect(kName, kPath, QString::fromLatin1(kPlayer), QStringLiteral("Seeked"), &log,
+                               SLOT(Seeked(qlonglong))));
 }
 
 void MprisFixture::TearDown()
 {
     client = QDBusConnection(QString());
-    QDBusConnection::disconnectFromBus(Text(kClientName));
+    QDBusConnection::disconnectFromBus(kClient);
     service.reset();
     SettingsFrameFixture::TearDown();
     platform::auxSetVolume(0, 0xFFFFFFFFu);
@@ -78,9 +65,8 @@ void MprisFixture::TearDown()
 
 QDBusMessage MprisFixture::Call(const char* interface, const char* method, const QVariantList& arguments)
 {
-    QDBusMessage call = QDBusMessage::createMethodCall(Text(mpris::MprisService::kServiceName),
-                                                       Text(mpris::MprisService::kObjectPath), Text(interface),
-                                                       Text(method));
+    QDBusMessage call = QDBusMessage::createMethodCall(kName, kPath, QString::fromLatin1(interface),
+                                                       QString::fromLatin1(method));
     call.setArguments(arguments);
     QDBusPendingCall pending = client.asyncCall(call, kWaitMs);
     EXPECT_TRUE(QTest::qWaitFor([&] { return pending.isFinished(); }, kWaitMs)) << method;
@@ -90,31 +76,25 @@ QDBusMessage MprisFixture::Call(const char* interface, const char* method, const
     return pending.reply();
 }
 
-QVariant MprisFixture::Property(const char* name, const char* interface)
+QVariant MprisFixture::Property(const char* name)
 {
-    const QDBusMessage reply = Call("org.freedesktop.DBus.Properties", "Get", {Text(interface), Text(name)});
-    EXPECT_EQ(reply.type(), QDBusMessage::ReplyMessage) << name << " " << reply.errorMessage().toStdString();
+    const QDBusMessage reply =
+        Call("org.freedesktop.DBus.Properties", "Get", {QString::fromLatin1(kPlayer), QString::fromLatin1(name)});
+    EXPECT_EQ(reply.type(), QDBusMessage::ReplyMessage) << name;
     return reply.arguments().isEmpty() ? QVariant() : Plain(reply.arguments().constFirst());
-}
-
-QVariantMap MprisFixture::Metadata()
-{
-    return Property("Metadata").toMap();
 }
 
 QVariant MprisFixture::WaitForChange(const char* property)
 {
     QVariant value;
-    (void)QTest::qWaitFor(
+    const bool came = QTest::qWaitFor(
         [&] {
             for (const QVariantMap& change : log.changes)
-                if (change.contains(Text(property)))
-                    value = change.value(Text(property));
+                value = change.value(QString::fromLatin1(property), value);
             return value.isValid();
         },
         kWaitMs);
-    if (!value.isValid())
-        ADD_FAILURE() << "no PropertiesChanged with " << property;
+    EXPECT_TRUE(came) << "no PropertiesChanged with " << property;
     return value;
 }
 
@@ -124,12 +104,6 @@ std::string MprisFixture::AddSong(const char* name, std::uint32_t lengthMs)
     sim.addSong(path, lengthMs);
     EXPECT_GE(frame->QueueList()->AddSong(path.c_str()), 0);
     return path;
-}
-
-std::uint32_t MprisFixture::DevicePosition() const
-{
-    const char* element = frame->Client()->device.ElementName();
-    return element != nullptr ? sim.positionOf(element) : 0;
 }
 
 }  // namespace mpristest

@@ -1,16 +1,13 @@
 #pragma once
 // A real frame around a real console on the simulated media layer, its media
-// player service on the private session bus the test runs in, and a client on a
-// connection of its own that calls it and hears its signals as a desktop applet would.
+// player service on the test's private session bus, and a client on a
+// connection of its own that calls it and hears its signals as an applet would.
 
 #include "frame/SettingsFrameFixture.h"
 #include "mpris/MprisService.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
-#include <QObject>
-#include <QString>
-#include <QStringList>
 #include <QVariantList>
 #include <QVariantMap>
 
@@ -19,41 +16,42 @@
 
 namespace mpristest {
 
-// The service's signals as the client receives them.
+// The service's signals as the client receives them, maps parsed.
 class SignalLog : public QObject {
     Q_OBJECT
 public:
-    std::vector<QVariantMap> changes;  // the changed properties of each PropertiesChanged
-    std::vector<qlonglong> seeks;      // the position of each Seeked
+    std::vector<QVariantMap> changes;  // of each PropertiesChanged
+    std::vector<qlonglong> seeks;
 
 public slots:
     void PropertiesChanged(const QString& interface, const QVariantMap& changed, const QStringList& invalidated);
-    void Seeked(qlonglong position);
+    void Seeked(qlonglong position) { seeks.push_back(position); }
 };
 
 class MprisFixture : public frametest::SettingsFrameFixture {
 protected:
     static constexpr const char* kPlayer = "org.mpris.MediaPlayer2.Player";
-    static constexpr const char* kRoot = "org.mpris.MediaPlayer2";
 
-    // The frame with settings, its service registered and the client listening.
     void StartPlayer(const QByteArray& settings = "[General]\r\nVersion=5.7\r\n");
     void TearDown() override;
 
-    // A call as an applet makes it; the reply, once the program has run what the call asked for.
+    // A call as an applet makes it; the reply, once the program has run what it asked for.
     QDBusMessage Call(const char* interface, const char* method, const QVariantList& arguments = {});
-    QVariant Property(const char* name, const char* interface = kPlayer);
-    QVariantMap Metadata();
-    // Waits until a PropertiesChanged named property; its value there, invalid when none came.
+    QVariant Property(const char* name);
+    // The value in the latest PropertiesChanged naming property, waited for.
     QVariant WaitForChange(const char* property);
 
-    // Songs on the simulated layer named by drive paths under t:\music.
+    // A song of lengthMs under t:\music, in the queue; its drive path.
     std::string AddSong(const char* name, std::uint32_t lengthMs);
     player::TMainWindow& Console() const { return *frame->Client(); }
-    std::uint32_t DevicePosition() const;
+    std::string Playing() const
+    {
+        const char* element = Console().device.ElementName();
+        return element != nullptr ? element : "";
+    }
+    std::uint32_t DevicePosition() const { return sim.positionOf(Playing()); }
 
-    QStringList opened;  // the files the service asked the application to open
-    int raised = 0;
+    QStringList opened;  // what the service asked the application to open
     std::unique_ptr<mpris::MprisService> service;
     QDBusConnection client{QString()};
     SignalLog log;

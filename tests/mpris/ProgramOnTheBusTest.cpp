@@ -1,65 +1,40 @@
-// The whole program as a process: on the test's private session bus it is the
-// media player the desktop finds; without a bus it runs and says nothing.
+// The whole program as a process: without a session bus it runs and says
+// nothing; on the test's private bus it is the media player the desktop finds.
 #include "app/ProgramCopy.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusInterface>
 #include <QDBusReply>
-#include <QDeadlineTimer>
-#include <QThread>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <csignal>
 
-namespace {
-
-constexpr char kQuietSettings[] = "[General]\r\nVersion=5.7\r\n";
-const QString kName = QStringLiteral("org.mpris.MediaPlayer2.vantor");
-
-bool WaitForName(int timeoutMs = 15000)
-{
-    QDeadlineTimer deadline(timeoutMs);
-    while (!deadline.hasExpired()) {
-        if (QDBusConnection::sessionBus().interface()->isServiceRegistered(kName))
-            return true;
-        QThread::msleep(50);
-    }
-    return false;
-}
-
-TEST(ProgramOnTheBus, TheDesktopFindsThePlayerAndQuitEndsItAsExitDoes)
+TEST(ProgramOnTheBus, RunsSilentlyWithoutABusAndOnOneQuitEndsItAsExitDoes)
 {
     ProgramCopy program;
     ASSERT_TRUE(program.IsValid());
-    program.WriteSettings(kQuietSettings);
-    auto process = program.Start();
-    ASSERT_TRUE(WaitForName());
-
-    QDBusInterface root(kName, QStringLiteral("/org/mpris/MediaPlayer2"), QStringLiteral("org.mpris.MediaPlayer2"));
-    EXPECT_EQ(root.property("Identity").toString(), QStringLiteral("Vantor"));
-    EXPECT_EQ(root.property("DesktopEntry").toString(), QStringLiteral("vantor"));
-    const QDBusReply<void> quit = root.call(QStringLiteral("Quit"));
-    EXPECT_TRUE(quit.isValid());
-    ASSERT_TRUE(process->waitForFinished(15000));
-    EXPECT_EQ(process->exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(process->exitCode(), 0);
-    EXPECT_TRUE(program.ReadSettings().contains("[Settings]")) << program.ReadSettings().constData();
-}
-
-TEST(ProgramOnTheBus, WithoutASessionBusTheProgramRunsAndSaysNothing)
-{
-    ProgramCopy program;
-    ASSERT_TRUE(program.IsValid());
-    program.WriteSettings(kQuietSettings);
+    program.WriteSettings("[General]\r\nVersion=5.7\r\n");
     QProcessEnvironment noBus;
     noBus.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("unix:path=/nonexistent/bus"));
-    auto process = program.Start({}, noBus);
+    auto alone = program.Start({}, noBus);
     ASSERT_TRUE(program.WaitListening());
-    QThread::msleep(300);
-    EXPECT_EQ(ProgramCopy::SignalAndWait(*process, SIGTERM), 0);
-    EXPECT_EQ(process->readAllStandardError(), QByteArray());
-}
+    QTest::qWait(300);
+    EXPECT_EQ(ProgramCopy::SignalAndWait(*alone, SIGTERM), 0);
+    EXPECT_EQ(alone->readAllStandardError(), QByteArray());
 
-}  // namespace
+    auto process = program.Start();
+    const QString name = QStringLiteral("org.mpris.MediaPlayer2.vantor");
+    QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return bus->isServiceRegistered(name); }, 15000));
+    QDBusInterface root(name, QStringLiteral("/org/mpris/MediaPlayer2"), QStringLiteral("org.mpris.MediaPlayer2"));
+    EXPECT_EQ(root.property("Identity").toString(), QStringLiteral("Vantor"));
+    program.WriteSettings("[General]\r\nVersion=5.7\r\n");
+    EXPECT_TRUE(QDBusReply<void>(root.call(QStringLiteral("Quit"))).isValid());
+    ASSERT_TRUE(process->waitForFinished(15000));
+    EXPECT_EQ(process->exitCode(), 0);
+    // Ended as Exit ends it: the settings were saved.
+    EXPECT_TRUE(program.ReadSettings().contains("[Settings]")) << program.ReadSettings().constData();
+}
