@@ -66,28 +66,31 @@ bool MprisPlayerAdaptor::CanSeek() const
     return service_.State().CanSeek();
 }
 
+// The commands are chosen when they run: the state may change before.
 void MprisPlayerAdaptor::Play()
 {
     // Play restarts the selected song; a paused one resumes through Pause.
-    switch (service_.State().state) {
-    case PlayState::Stopped: service_.RunCommand(player::kCmdPlay); break;
-    case PlayState::Paused: service_.RunCommand(player::kCmdPause); break;
-    case PlayState::Playing: break;
-    }
+    service_.RunCommandFor([](const PlayerSnapshot& state) {
+        switch (state.state) {
+        case PlayState::Stopped: return player::kCmdPlay;
+        case PlayState::Paused: return player::kCmdPause;
+        case PlayState::Playing: break;
+        }
+        return 0;
+    });
 }
 
 void MprisPlayerAdaptor::Pause()
 {
-    if (service_.State().state == PlayState::Playing)
-        service_.RunCommand(player::kCmdPause);
+    service_.RunCommandFor(
+        [](const PlayerSnapshot& state) { return state.state == PlayState::Playing ? player::kCmdPause : 0; });
 }
 
 void MprisPlayerAdaptor::PlayPause()
 {
-    if (service_.State().state == PlayState::Stopped)
-        service_.RunCommand(player::kCmdPlay);
-    else
-        service_.RunCommand(player::kCmdPause);
+    service_.RunCommandFor([](const PlayerSnapshot& state) {
+        return state.state == PlayState::Stopped ? player::kCmdPlay : player::kCmdPause;
+    });
 }
 
 void MprisPlayerAdaptor::Stop()
@@ -97,8 +100,7 @@ void MprisPlayerAdaptor::Stop()
 
 void MprisPlayerAdaptor::Next()
 {
-    if (service_.State().CanGoNext())
-        service_.RunCommand(player::kCmdCirculate);
+    service_.RunCommandFor([](const PlayerSnapshot& state) { return state.CanGoNext() ? player::kCmdCirculate : 0; });
 }
 
 void MprisPlayerAdaptor::Previous()

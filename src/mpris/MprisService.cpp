@@ -106,8 +106,14 @@ void MprisService::Later(std::function<void()> action)
 
 void MprisService::RunCommand(int commandId)
 {
-    Later([this, commandId] {
-        if (frame::TMainFrame* frame = frame_.data(); frame != nullptr)
+    RunCommandFor([commandId](const PlayerSnapshot&) { return commandId; });
+}
+
+void MprisService::RunCommandFor(std::function<int(const PlayerSnapshot&)> choose)
+{
+    Later([this, choose = std::move(choose)] {
+        const int commandId = choose(State());
+        if (frame::TMainFrame* frame = frame_.data(); frame != nullptr && commandId != 0)
             frame->RouteCommand(commandId);
     });
 }

@@ -62,6 +62,8 @@ public:
     // The command as the menu runs it, from the event loop, unless the program
     // must wait by then.
     void RunCommand(int commandId);
+    // The command that choose picks from the state of play at that moment (0: none).
+    void RunCommandFor(std::function<int(const PlayerSnapshot&)> choose);
     // The song before the current one, chosen in the queue and played as Play does.
     void PlayPreviousSong();
     // Moves the open song to targetMs as the position slider does; past the
