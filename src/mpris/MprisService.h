@@ -4,8 +4,8 @@
 // carries the root and the player interfaces. Every call runs the player's own
 // command, as the menu and the tool bar do, once the event loop is back; while
 // the program waits (a dialog or message box is open, the frame is busy) calls
-// change nothing. The player's change notifications become PropertiesChanged
-// and Seeked.
+// change nothing; only Raise works then, as a second start does. The player's
+// change notifications become PropertiesChanged and Seeked.
 
 #include "mpris/PlayerSnapshot.h"
 
