@@ -41,7 +41,7 @@ mci::ErrorCode SequencerDriver::open(const std::string& file)
             return mci::MCIERR_DEVICE_OPEN;
     }
     SynthHost& host = SynthHost::instance();
-    if (!host.start())
+    if (!host.startSong())
         return mci::MCIERR_SEQ_NOMIDIPRESENT;
     MidiFile parsed;
     if (const MidiFile::Error error = parsed.load(file); error != MidiFile::Error::None)

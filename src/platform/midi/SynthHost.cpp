@@ -3,19 +3,24 @@
 #include "platform/audio/OutputGain.h"
 #include "platform/media/SoundOutput.h"
 #include "platform/midi/NullAudioThread.h"
+#include "platform/midi/SoundFontNotice.h"
 
 #include <QString>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
+#include <utility>
 
 namespace platform {
 
 namespace {
 
-// FluidSynth reports a driver that cannot reach a server as an error on stderr;
-// we keep the text for the one message the program shows instead.
+// FluidSynth reports a driver that cannot reach a server, or a SoundFont it
+// cannot read, as errors on stderr; we keep the texts for the one message the
+// program shows instead: the first says what went wrong, the last what failed.
 std::mutex logMutex;
+std::string firstFluidError;
 std::string lastFluidError;
 
 void captureLog(int level, const char* message, void*)
@@ -23,14 +28,31 @@ void captureLog(int level, const char* message, void*)
     if (level > FLUID_WARN || message == nullptr)
         return;
     std::lock_guard lock(logMutex);
+    if (firstFluidError.empty())
+        firstFluidError = message;
     lastFluidError = message;
 }
 
-std::string takeLastError()
+void captureFluidLog()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
+            fluid_set_log_function(level, captureLog, nullptr);
+    });
+}
+
+// Both texts, cleared.
+std::pair<std::string, std::string> takeErrors()
 {
     std::lock_guard lock(logMutex);
-    return std::exchange(lastFluidError, std::string());
+    return {std::exchange(firstFluidError, std::string()), std::exchange(lastFluidError, std::string())};
 }
+
+// Best first; a name's .sf2 before its .sf3.
+constexpr const char* kGeneralMidiNames[] = {
+    "default-GM.sf2", "default-GM.sf3", "FluidR3_GM.sf2", "FluidR3_GM.sf3", "TimGM6mb.sf2", "TimGM6mb.sf3",
+};
 
 }  // namespace
 
@@ -49,21 +71,90 @@ SynthHost::~SynthHost()
         delete_fluid_settings(settings_);
 }
 
-std::string SynthHost::findSoundFont()
+SynthHost::SynthHost() : folders_(defaultSoundFontFolders()) {}
+
+std::vector<std::string> SynthHost::defaultSoundFontFolders()
 {
-    static const char* const candidates[] = {
-        "/usr/share/sounds/sf2/FluidR3_GM.sf2",
-        "/usr/share/sounds/sf2/TimGM6mb.sf2",
-        "/usr/share/sounds/sf2/default-GM.sf2",
-        "/usr/share/soundfonts/FluidR3_GM.sf2",
-        "/usr/share/soundfonts/default.sf2",
-    };
+    std::string userData;
+    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg != nullptr && xdg[0] == '/')
+        userData = xdg;
+    else if (const char* home = std::getenv("HOME"); home != nullptr && home[0] != '\0')
+        userData = std::string(home) + "/.local/share";
+    std::vector<std::string> folders = {"/usr/share/sounds/sf2", "/usr/share/sounds/sf3"};
+    if (!userData.empty()) {
+        folders.push_back(userData + "/sounds/sf2");
+        folders.push_back(userData + "/sounds/sf3");
+    }
+    folders.push_back("/usr/share/soundfonts");
+    return folders;
+}
+
+std::string SynthHost::findSoundFont(const std::vector<std::string>& folders)
+{
     std::error_code ec;
-    for (const char* path : candidates) {
-        if (std::filesystem::is_regular_file(path, ec))
-            return path;
+    for (const char* name : kGeneralMidiNames) {
+        for (const std::string& folder : folders) {
+            // A dangling default-GM link is passed over like a missing file.
+            const std::filesystem::path path = std::filesystem::path(folder) / name;
+            if (std::filesystem::is_regular_file(path, ec))
+                return path.string();
+        }
     }
     return {};
+}
+
+std::string SynthHost::soundFontProblem(const std::string& path)
+{
+    captureFluidLog();
+    if (!fluid_is_soundfont(path.c_str()))
+        return "The file is not a SoundFont (SF2 or SF3).";
+    takeErrors();
+    fluid_settings_t* settings = newSettings();
+    fluid_synth_t* scratch = new_fluid_synth(settings);
+    std::string problem;
+    if (scratch == nullptr) {
+        problem = "No synthesizer could be made to try it.";
+    } else if (fluid_synth_sfload(scratch, path.c_str(), 0) < 0) {
+        problem = takeErrors().first;
+        if (problem.empty())
+            problem = "FluidSynth could not load it.";
+    }
+    if (scratch != nullptr)
+        delete_fluid_synth(scratch);
+    delete_fluid_settings(settings);
+    return problem;
+}
+
+int SynthHost::soundFontId() const
+{
+    std::lock_guard lock(fontMutex_);
+    return soundFontId_;
+}
+
+std::string SynthHost::soundFontPath() const
+{
+    std::lock_guard lock(fontMutex_);
+    return soundFontPath_;
+}
+
+void SynthHost::setChosenSoundFont(const std::string& path)
+{
+    std::lock_guard lock(fontMutex_);
+    chosen_ = path;
+    selectionChanged_ = true;
+}
+
+std::string SynthHost::chosenSoundFont() const
+{
+    std::lock_guard lock(fontMutex_);
+    return chosen_;
+}
+
+void SynthHost::setSoundFontFolders(std::vector<std::string> folders)
+{
+    std::lock_guard lock(fontMutex_);
+    folders_ = std::move(folders);
+    selectionChanged_ = true;
 }
 
 fluid_settings_t* SynthHost::newSettings()
@@ -78,21 +169,85 @@ bool SynthHost::start()
 {
     std::lock_guard lock(startMutex_);
     if (started_)
-        return synth_ != nullptr && soundFontId_ >= 0;
+        return synth_ != nullptr && soundFontId() >= 0;
     started_ = true;
-    for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
-        fluid_set_log_function(level, captureLog, nullptr);
+    captureFluidLog();
     settings_ = newSettings();
     synth_ = new_fluid_synth(settings_);
-    if (!synth_)
-        return false;
-    soundFontPath_ = findSoundFont();
-    if (!soundFontPath_.empty())
-        soundFontId_ = fluid_synth_sfload(synth_, soundFontPath_.c_str(), 1);
-    if (soundFontId_ < 0)
+    if (!synth_ || !selectSoundFont())
         return false;
     startOutput();
     return true;
+}
+
+bool SynthHost::startSong()
+{
+    bool ready = start();
+    if (synth_ == nullptr)
+        return false;
+    {
+        std::lock_guard lock(startMutex_);
+        bool changed = false;
+        {
+            std::lock_guard fontLock(fontMutex_);
+            changed = selectionChanged_;
+        }
+        if (changed && !hasClients()) {
+            ready = selectSoundFont();
+            // The output waits for the first SoundFont.
+            if (ready && !driver_ && !nullThread_)
+                startOutput();
+        }
+    }
+    if (!ready)
+        SoundFontNotice::instance().reportMissing();
+    return ready;
+}
+
+bool SynthHost::hasClients()
+{
+    std::lock_guard lock(clientMutex_);
+    return !clients_.empty();
+}
+
+bool SynthHost::selectSoundFont()
+{
+    std::vector<std::string> candidates;
+    int loadedId = -1;
+    std::string loadedPath;
+    {
+        std::lock_guard lock(fontMutex_);
+        selectionChanged_ = false;
+        if (!chosen_.empty())
+            candidates.push_back(chosen_);
+        candidates.push_back(findSoundFont(folders_));
+        loadedId = soundFontId_;
+        loadedPath = soundFontPath_;
+    }
+    for (const std::string& path : candidates) {
+        if (path.empty())
+            continue;
+        if (loadedId >= 0 && path == loadedPath)
+            return true;
+        // Loading takes the synthesizer's lock: the audio thread waits, but no
+        // song is open to be heard meanwhile.
+        const int id = fluid_synth_sfload(synth_, path.c_str(), 1);
+        if (id < 0)
+            continue;
+        // Voices still ringing keep the old SoundFont alive until they end.
+        if (loadedId >= 0)
+            fluid_synth_sfunload(synth_, loadedId, 1);
+        std::lock_guard lock(fontMutex_);
+        soundFontId_ = id;
+        soundFontPath_ = path;
+        return true;
+    }
+    if (loadedId >= 0)
+        fluid_synth_sfunload(synth_, loadedId, 1);
+    std::lock_guard lock(fontMutex_);
+    soundFontId_ = -1;
+    soundFontPath_.clear();
+    return false;
 }
 
 void SynthHost::setManualRendering(bool manual)
@@ -102,7 +257,7 @@ void SynthHost::setManualRendering(bool manual)
         return;
     stopOutput();
     manual_ = manual;
-    if (synth_ && soundFontId_ >= 0)
+    if (synth_ && soundFontId() >= 0)
         startOutput();
 }
 
@@ -119,7 +274,7 @@ void SynthHost::startOutput()
                 return;
             }
         }
-        const std::string detail = takeLastError();
+        const std::string detail = takeErrors().second;
         SoundOutput::instance().reportMissing(
             QStringLiteral("No sound output for MIDI: %1").arg(QString::fromStdString(detail)));
     }

@@ -1,10 +1,10 @@
 #pragma once
-// The program's one synthesizer: FluidSynth with the General MIDI SoundFont
-// found on the system, loaded once. Every MIDI song and the MIDI mapper output
-// play on it. Audio goes to the desktop's sound server through FluidSynth's own
-// driver; with no server a thread of ours renders into nothing at wall-clock
-// pace. In manual mode (tests, benchmarks) nothing renders until render() is
-// called, and time advances exactly by the frames rendered.
+// The program's one synthesizer: FluidSynth with one SoundFont, the user's
+// choice or else the best General MIDI SoundFont installed. Every MIDI song and
+// the MIDI mapper output play on it. Audio goes to the desktop's sound server
+// through FluidSynth's own driver; with no server a thread of ours renders into
+// nothing at wall-clock pace. In manual mode (tests, benchmarks) nothing renders
+// until render() is called, and time advances exactly by the frames rendered.
 
 #include "platform/midi/RenderClient.h"
 
@@ -30,16 +30,39 @@ public:
     SynthHost(const SynthHost&) = delete;
     SynthHost& operator=(const SynthHost&) = delete;
 
-    // Creates the synthesizer and starts the output on first use. False when no
-    // synthesizer can be made or no SoundFont is installed.
+    // Creates the synthesizer, loads its SoundFont and starts the output on
+    // first use. False when no synthesizer can be made or no SoundFont loads.
     bool start();
+    // start() for a MIDI song about to open: a SoundFont choice made since the
+    // last one took effect replaces the loaded SoundFont first, unless a song is
+    // open (a playing song never changes its sound). With no SoundFont the
+    // failure is reported once to SoundFontNotice.
+    bool startSong();
     fluid_synth_t* synth() const { return synth_; }
-    int soundFontId() const { return soundFontId_; }
-    std::string soundFontPath() const { return soundFontPath_; }
+    int soundFontId() const;
+    // The Linux path of the loaded SoundFont; empty when none is.
+    std::string soundFontPath() const;
     // The settings every synthesizer of ours is made with; the caller deletes them.
     static fluid_settings_t* newSettings();
-    // The preferred General MIDI SoundFont present on this system, or empty.
-    static std::string findSoundFont();
+
+    // The SoundFont the user chose (a Linux path; empty for none): the first one
+    // tried, before the installed ones. Taken at start, or from the next song.
+    void setChosenSoundFont(const std::string& path);
+    std::string chosenSoundFont() const;
+    // The folders the installed SoundFonts are looked for in (default:
+    // defaultSoundFontFolders()); taken as the choice is.
+    void setSoundFontFolders(std::vector<std::string> folders);
+    // /usr/share/sounds/sf2 and sf3, the user's data directory's sounds/sf2 and
+    // sounds/sf3 ($XDG_DATA_HOME, else ~/.local/share), /usr/share/soundfonts.
+    static std::vector<std::string> defaultSoundFontFolders();
+    // The best General MIDI SoundFont in folders: FluidSynth's default-GM link,
+    // then FluidR3_GM, then TimGM6mb, .sf2 before .sf3; the better name wins
+    // whatever its folder, the earlier folder between equals. Empty when none.
+    static std::string findSoundFont(const std::vector<std::string>& folders);
+    static std::string findSoundFont() { return findSoundFont(defaultSoundFontFolders()); }
+    // Why path cannot serve as a SoundFont (it is loaded on a synthesizer of its
+    // own to find out), or empty when it can.
+    static std::string soundFontProblem(const std::string& path);
 
     // Switching stops the running output; the other mode starts at once when
     // the synthesizer exists.
@@ -66,7 +89,11 @@ public:
     void renderBlock(int frames, float* dryL, float* dryR);
 
 private:
-    SynthHost() = default;
+    SynthHost();
+    // With startMutex_ held and the synthesizer made: the choice, else the best
+    // installed SoundFont, loaded in place of the one before. False when none loads.
+    bool selectSoundFont();
+    bool hasClients();
     void startOutput();
     void stopOutput();
     static void applyOutputGain(int frames, float* dryL, float* dryR);
@@ -75,8 +102,12 @@ private:
     std::mutex startMutex_;
     fluid_settings_t* settings_ = nullptr;
     fluid_synth_t* synth_ = nullptr;
+    mutable std::mutex fontMutex_;  // guards the five below for readers on other threads
     int soundFontId_ = -1;
     std::string soundFontPath_;
+    std::string chosen_;
+    std::vector<std::string> folders_;
+    bool selectionChanged_ = false;
     bool started_ = false;
     bool manual_ = false;
 
