@@ -87,7 +87,7 @@ protected:
 
 TEST_F(QtFileDialogs, SeveralFilesComeBackAsShortDrivePathsInSelectionOrder)
 {
-    FileDialogRequest request{"Add Songs to Album", kFilters, 2, {}, {}, true, false, "Pick several"};
+    FileDialogRequest request{"Add Songs to Album", kFilters, 2, {}, {}, true, false, "Pick several", {}};
     QString shownTitle;
     QString shownFilter;
     QString shownNote;
@@ -113,7 +113,7 @@ TEST_F(QtFileDialogs, SeveralFilesComeBackAsShortDrivePathsInSelectionOrder)
 
 TEST_F(QtFileDialogs, CancelKeepsTheFilterTheUserEndedWith)
 {
-    FileDialogRequest request{"Add Songs to Album", kFilters, 1, {}, {}, true, false, {}};
+    FileDialogRequest request{"Add Songs to Album", kFilters, 1, {}, {}, true, false, {}, {}};
     DialogDriver driver({[](QFileDialog& dialog) {
         dialog.selectNameFilter(QtFileDialogService::NameFilterOf(kFilters[1]));
         dialog.reject();
@@ -126,10 +126,24 @@ TEST_F(QtFileDialogs, OpenOneFileMakesItsDirectoryCurrent)
 {
     ASSERT_TRUE(SetCurrentDrivePath(drive.path()));
     DialogDriver driver({[&](QFileDialog& dialog) { typeAndAccept(dialog, drive.linuxPath("Music/b.mid")); }});
-    const auto file = service.openFile(nullptr, {"Open Album", {{"Albums (*.alb)", "*.alb"}}, 1, {}, "alb", true, false, {}});
+    const auto file = service.openFile(nullptr, {"Open Album", {{"Albums (*.alb)", "*.alb"}}, 1, {}, "alb", true, false, {}, {}});
     ASSERT_TRUE(file);
     EXPECT_EQ(*file, "t:\\music\\b.mid");
     EXPECT_EQ(GetCurrentDrivePath(), "t:\\music");
+}
+
+TEST_F(QtFileDialogs, ADialogWithADirectoryOfItsOwnStartsThereAndLeavesTheCurrentOne)
+{
+    ASSERT_TRUE(SetCurrentDrivePath(drive.path()));
+    QString shownDirectory;
+    DialogDriver driver({[&](QFileDialog& dialog) {
+        shownDirectory = dialog.directory().path();
+        typeAndAccept(dialog, "b.mid");
+    }});
+    const auto file = service.openFile(nullptr, {"Open", kFilters, 2, {}, {}, true, false, {}, "t:\\music"});
+    EXPECT_EQ(file, "t:\\music\\b.mid");
+    EXPECT_EQ(shownDirectory, drive.linuxPath("Music"));
+    EXPECT_EQ(GetCurrentDrivePath(), drive.path());
 }
 
 TEST_F(QtFileDialogs, SaveAddsTheDefaultExtensionAndRefusesLongNewNames)
@@ -142,7 +156,7 @@ TEST_F(QtFileDialogs, SaveAddsTheDefaultExtensionAndRefusesLongNewNames)
                },
                [](QFileDialog& dialog) { typeAndAccept(dialog, "Party"); }});
     const auto file = service.saveFile(
-        nullptr, {"Save Album", {{"Albums (*.alb)", "*.alb"}}, 1, "old.alb", "alb", false, true, {}});
+        nullptr, {"Save Album", {{"Albums (*.alb)", "*.alb"}}, 1, "old.alb", "alb", false, true, {}, {}});
     ASSERT_TRUE(file);
     EXPECT_EQ(*file, "t:\\music\\party.alb");
     EXPECT_EQ(initialText, "old.alb");
@@ -159,7 +173,7 @@ TEST(ScriptedFileDialogsTest, AnswersFromTheScriptAndRestoresThePreviousService)
         EXPECT_EQ(&CurrentFileDialogService(), &dialogs);
         dialogs.choose({"c:\\a.mid", "c:\\b.mid"}, 4);
         dialogs.cancel(2);
-        FileDialogRequest request{"Add", kFilters, 1, {}, {}, true, false, {}};
+        FileDialogRequest request{"Add", kFilters, 1, {}, {}, true, false, {}, {}};
         EXPECT_EQ(GetOpenFileNames(nullptr, request), (std::vector<std::string>{"c:\\a.mid", "c:\\b.mid"}));
         EXPECT_EQ(request.filterIndex, 4);
         EXPECT_FALSE(GetOpenFileNames(nullptr, request));

@@ -34,6 +34,9 @@ struct FileDialogRequest {
     bool overwritePrompt = true;
     // A line of advice shown below the dialog's controls; may be empty.
     std::string note;
+    // Drive path of the directory the dialog starts in; empty: the current
+    // directory. A dialog started elsewhere leaves the current directory as it is.
+    std::string initialDirectory;
 };
 
 class FileDialogService {

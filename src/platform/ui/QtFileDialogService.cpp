@@ -32,7 +32,8 @@ void prepare(QFileDialog& dialog, const FileDialogRequest& request)
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setWindowTitle(fromStd(request.title));
-    if (const auto dir = ToLinuxPath(GetCurrentDrivePath()))
+    const std::string start = request.initialDirectory.empty() ? GetCurrentDrivePath() : request.initialDirectory;
+    if (const auto dir = ToLinuxPath(start))
         dialog.setDirectory(fromStd(*dir));
     QStringList filters;
     for (const FileFilter& filter : request.filters)
@@ -86,7 +87,8 @@ std::optional<std::vector<std::string>> QtFileDialogService::run(QFileDialog& di
             paths.push_back(*drivePath);
         }
         if (refused.isEmpty() && !paths.empty()) {
-            SetCurrentDrivePath(directoryOf(paths.front()));
+            if (request.initialDirectory.empty())
+                SetCurrentDrivePath(directoryOf(paths.front()));
             return paths;
         }
         if (!refused.isEmpty()) {

@@ -9,9 +9,11 @@ class QFileDialog;
 namespace platform {
 
 // Qt's own (non-native) file dialog, modal to its owner's window, starting in the
-// current drive directory. A chosen file that has no drive path (or, in the save
-// dialog, whose new name is no valid short name) is refused with a message and
-// the dialog shows again. OK makes the chosen file's directory the current one.
+// request's initial directory or else the current drive directory. A chosen file
+// that has no drive path (or, in the save dialog, whose new name is no valid
+// short name) is refused with a message and the dialog shows again. OK makes the
+// chosen file's directory the current one, unless the dialog had a directory of
+// its own to start in.
 class QtFileDialogService : public FileDialogService {
 public:
     std::optional<std::string> openFile(QWidget* owner, const FileDialogRequest& request) override;
