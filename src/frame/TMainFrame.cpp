@@ -26,6 +26,7 @@
 #include "frame/TPosBar.h"
 #include "frame/TVolBar.h"
 #include "controls/menu/MenuBuilder.h"
+#include "platform/midi/SoundFontNotice.h"
 #include "platform/profile/PrivateProfile.h"
 #include "player/TMainWindow.h"
 #include "resources/CommandIds.h"
@@ -66,6 +67,8 @@ TMainFrame::TMainFrame(player::TMainWindow* client, QWidget* parent) : QWidget(p
         stack_.AddBottom(bar);
     stack_.AddBottom(separator_, true);
     stack_.AddBottom(statusBar_);
+    connect(&platform::SoundFontNotice::instance(), &platform::SoundFontNotice::missing, this,
+            &TMainFrame::ShowNotice);
 }
 
 TMainFrame::~TMainFrame()
@@ -273,6 +276,15 @@ void TMainFrame::ShowStatusText(const char* text)
     statusBar_->SetHintText(text);
 }
 
+void TMainFrame::ShowNotice(const QString& text)
+{
+    if (!isEnabled()) {
+        pendingNotice_ = text.toStdString();
+        return;
+    }
+    ShowStatusText(text.toUtf8().constData());
+}
+
 void TMainFrame::BeginBusy(int stringId)
 {
     ShowStatusText(resources::LoadString(stringId));
@@ -284,7 +296,8 @@ void TMainFrame::BeginBusy(int stringId)
 void TMainFrame::EndBusy(bool reenable)
 {
     unsetCursor();
-    ShowStatusText(nullptr);
+    ShowStatusText(pendingNotice_ ? pendingNotice_->c_str() : nullptr);
+    pendingNotice_.reset();
     if (reenable)
         setEnabled(true);
 }

@@ -103,6 +103,9 @@ public:
     void FitToElements(int left, int top, int width);
 
     void ShowStatusText(const char* text);
+    // A notice of a lower layer (no SoundFont, say) in the status bar: at once,
+    // or when the busy display that would clear it has ended.
+    void ShowNotice(const QString& text);
 
     // The volume slider and the chosen output device (0: none; n: device n - 1).
     // Sets the device from the slider's position.
@@ -214,6 +217,7 @@ private:
     IconProgressState iconState_;
     int auxOutDevice_ = 0;
     std::optional<QRect> pendingPlace_;
+    std::optional<std::string> pendingNotice_;
     TSoundBar* volumeSlider_ = nullptr;
 };
 
