@@ -17,6 +17,7 @@
 #include "player/TMainWindow.h"
 #include "resources/CommandIds.h"
 #include "resources/bitmaps/Bitmaps.h"
+#include "settings/SoundFontSetting.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -81,6 +82,8 @@ void TApp::PrepareServices()
         SeedDefaultAlbum(ProgramDir, SettingsDir);
     platform::RegisterSequencerDriver();
     platform::RegisterGstDrivers();
+    if (HasPaths())
+        platform::SynthHost::instance().setChosenSoundFont(settings::ReadSoundFontSetting(SettingsPath));
     if (!synthStart_.joinable())
         synthStart_ = std::thread([] { platform::SynthHost::instance().start(); });
 }

@@ -39,8 +39,9 @@ public:
     bool HasPaths() const { return !ProgramDir.empty(); }
 
     // Start-up before any window: the drives of the settings file, the media
-    // drivers, and the synthesizer started on a thread of its own so the first
-    // MIDI song does not wait for it and the first frame is not held up.
+    // drivers, and the synthesizer with the settings file's SoundFont, started on
+    // a thread of its own so the first MIDI song does not wait for it and the
+    // first frame is not held up.
     void PrepareServices();
     // The drives of the settings file's [Drives] section.
     void LoadDrives();

@@ -8,6 +8,7 @@ constexpr const char* kSectionGeneral = "General";
 constexpr const char* kSectionSettings = "Settings";
 constexpr const char* kSectionState = "State";
 constexpr const char* kSectionAlbums = "Albums";
+constexpr const char* kSectionSynth = "Synth";
 
 // [General]
 constexpr const char* kKeyVersion = "Version";
@@ -29,6 +30,9 @@ constexpr const char* kKeyCustomView = "CustomView";
 constexpr const char* kKeyPaused = "Paused";
 constexpr const char* kKeyStopped = "Stopped";
 constexpr const char* kKeyStick = "Stick";
+
+// [Synth]: the SoundFont the user chose, a Linux path (a drive path is read too).
+constexpr const char* kKeySoundFont = "SoundFont";
 
 // [Albums]: Album1 (the most recent) to Album5.
 constexpr const char* kKeyAlbumPrefix = "Album";

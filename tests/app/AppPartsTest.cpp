@@ -8,6 +8,8 @@
 #include "app/UpgradeInfo.h"
 #include "app/WindowActivation.h"
 #include "controls/dialog/TMDialog.h"
+#include "platform/media/SoundOutput.h"
+#include "platform/midi/SynthHost.h"
 #include "platform/paths/PathNamespace.h"
 #include "platform/ui/MessageBox.h"
 #include "resources/dialogs/InfoDialogs.h"
@@ -15,6 +17,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -69,6 +72,28 @@ TEST(AppPaths, DrivesOfTheSettingsFileAreMappedBeforeAnyWindow)
     app::TApp application(drive.linuxRoot());
     application.LoadDrives();
     EXPECT_EQ(platform::ToLinuxPath("m:\\"), music.toStdString());
+}
+
+TEST(AppServices, TheSynthesizerStartsWithTheSettingsFilesSoundFont)
+{
+    const QString installed = QString::fromStdString(platform::SynthHost::findSoundFont());
+    QFile source(installed);
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly)) << "no General MIDI SoundFont installed";
+    platform::SoundOutput::instance().forceNullOutput(true);
+    TempDrive drive('p');
+    const QString chosen = drive.writeFile("Sounds/Chosen Font.sf2", source.readAll());
+    const QString chosenDrivePath = QString::fromStdString(*platform::FromLinuxPath(chosen.toStdString()));
+    const std::pair<QString, QString> storedAndLoaded[] = {
+        {chosen, chosen}, {chosenDrivePath, chosen}, {drive.writeFile("Sounds/broken.sf2", "RIFF"), installed}};
+    for (const auto& [stored, loaded] : storedAndLoaded) {
+        SCOPED_TRACE(stored.toStdString());
+        drive.writeFile("Vantor.ini", ("[Synth]\r\nSoundFont=" + stored + "\r\n").toUtf8());
+        app::TApp(drive.linuxRoot()).PrepareServices();  // the application object waits for the start as it goes
+        // A synthesizer started before (an earlier row) takes it with the next song.
+        EXPECT_TRUE(platform::SynthHost::instance().startSong());
+        EXPECT_EQ(platform::SynthHost::instance().soundFontPath(), loaded.toStdString());
+    }
+    platform::SynthHost::instance().setChosenSoundFont("");
 }
 
 TEST(AppCommands, AnswersTheSubMenusAsEnabledAndHandlesNothing)
