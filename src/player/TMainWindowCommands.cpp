@@ -5,6 +5,7 @@
 #include "album/TQueueList.h"
 #include "platform/help/Help.h"
 #include "player/PlayerIds.h"
+#include "player/SoundFontChoice.h"
 
 #include <QGuiApplication>
 
@@ -143,6 +144,9 @@ bool TMainWindow::HandleCommand(int commandId)
         return true;
     case resources::CM_SET_FONT:
         SetQueueFont();
+        return true;
+    case resources::CM_SOUND_FONT:
+        ChooseSoundFont(this, settingsPath);
         return true;
     case resources::CM_SAVE_SETTINGS_NOW:
         SaveSettingsNow();

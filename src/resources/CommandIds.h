@@ -67,6 +67,7 @@ constexpr int CM_SAVE_CUSTOM_VIEW = 17932;
 constexpr int CM_MINI_HELP = 17950;
 constexpr int CM_SET_FONT = 7883;
 constexpr int CM_VOLUME_DEVICE = 17952;
+constexpr int CM_SOUND_FONT = 17951;
 constexpr int CM_SAVE_SETTINGS_ON_EXIT = 7776;
 constexpr int CM_SAVE_SETTINGS_NOW = 7767;
 

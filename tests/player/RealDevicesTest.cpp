@@ -11,12 +11,16 @@
 #include "platform/media/SoundOutput.h"
 #include "platform/gst/GstRegistration.h"
 #include "platform/midi/SequencerRegistration.h"
+#include "platform/midi/SynthHost.h"
 #include "platform/paths/PathNamespace.h"
 #include "platform/ui/MessageBox.h"
+#include "settings/SoundFontSetting.h"
+#include "support/ScriptedFileDialogs.h"
 #include "support/TempDrive.h"
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 #include <algorithm>
@@ -194,6 +198,47 @@ TEST_F(RealDevicesTest, DamagedSongsStopThePlayerWithTheErrorBox)
         QTest::qWait(10);
     EXPECT_TRUE(window->IsStopped());
     EXPECT_TRUE(boxes.boxes().empty());
+}
+
+// Options > Controls > SoundFont: a damaged file is refused with its reason and
+// changes nothing; a good one is stored and heard from the next song on.
+TEST_F(RealDevicesTest, ASoundFontChosenFromTheMenuIsTriedAndPlaysFromTheNextSong)
+{
+    platform::SynthHost& host = platform::SynthHost::instance();
+    const QString installed = QString::fromStdString(platform::SynthHost::findSoundFont());
+    QFile source(installed);
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly)) << "no General MIDI SoundFont installed";
+    const QByteArray font = source.readAll();
+    TempDrive drive{'d'};
+    const QString good = drive.writeFile("Fonts/My Good Font.sf2", font);
+    const QString cut = drive.writeFile("Fonts/cut.sf2", font.left(4096));
+    window->settingsPath = drive.path("vantor.ini");
+    ScriptedFileDialogs dialogs;
+    dialogs.choose({*platform::FromLinuxPath(cut.toStdString())});
+    dialogs.choose({*platform::FromLinuxPath(good.toStdString())});
+    ASSERT_GE(queue->AddSong(songs[0].c_str()), 0);
+    ASSERT_EQ(window->PlaySong(0), 0);
+
+    EXPECT_TRUE(window->HandleCommand(resources::CM_SOUND_FONT));
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    const QString refusal = "Cannot load SoundFont '" + cut + "'\n\n";
+    const QString& text = boxes.boxes()[0].text;
+    EXPECT_TRUE(text.startsWith(refusal) && text.size() > refusal.size()) << "with the reason: " << text.toStdString();
+    EXPECT_EQ(settings::ReadSoundFontSetting(window->settingsPath), "");
+
+    EXPECT_TRUE(window->HandleCommand(resources::CM_SOUND_FONT));
+    EXPECT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(settings::ReadSoundFontSetting(window->settingsPath), good.toStdString());
+    EXPECT_EQ(dialogs.dialogs().back().request.initialDirectory,
+              platform::FromLinuxPath(QFileInfo(installed).path().toStdString()));
+    EXPECT_EQ(host.soundFontPath(), installed.toStdString()) << "the song playing keeps its sound";
+
+    ASSERT_EQ(window->PlaySong(0), 0);
+    EXPECT_EQ(host.soundFontPath(), good.toStdString());
+    EXPECT_EQ(fluid_synth_sfcount(host.synth()), 1) << "the old SoundFont is let go";
+    QTest::qWait(200);
+    EXPECT_GT(window->device.Status(mci::MCI_STATUS_ITEM, mci::MCI_STATUS_POSITION, 0), 0u);
+    host.setChosenSoundFont("");
 }
 
 }  // namespace

@@ -115,6 +115,7 @@ constexpr MenuItem kControls[] = {
     Sep(),
     Cmd(CM_SET_FONT, "Set &Font... "),
     Cmd(CM_VOLUME_DEVICE, "&Volume Device... "),
+    Cmd(CM_SOUND_FONT, "Sound&Font... "),
 };
 
 constexpr MenuItem kOptions[] = {

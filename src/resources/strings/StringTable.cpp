@@ -111,6 +111,7 @@ constexpr StringEntry kStrings[] = {
     {17939, "Fast forward, press and hold the button down"},
     {17949, "Control settings (queue font, volume device, ..etc.)"},
     {17950, "Displays brief help messages like this one"},
+    {17951, "Chooses the SoundFont that MIDI songs play with"},
     {17952, "Sets the output device to control volume"},
     {24310, "Terminates the program"},
     {32040, "Shows or hides the status bar"},
