@@ -154,6 +154,12 @@ int TMainWindow::WriteAlbum(const std::string& path)
     if (path.empty())
         return -1;
     if (IsUntitled(path)) {
+        // Closing by a signal or with the session: no one answers a dialog, so
+        // the album stays unsaved, as after Cancel, and the terminal says so.
+        if (unattended_) {
+            std::fprintf(stderr, "Untitled album not saved: no one is there to name it\n");
+            return 0;
+        }
         // Cancel in the dialog leaves the album unsaved; the caller carries on.
         // A name chosen there that cannot be written is a failed save, though.
         AskSaveAlbum(nullptr);

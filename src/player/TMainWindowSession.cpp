@@ -6,9 +6,9 @@ namespace player {
 
 void TMainWindow::EndSession()
 {
-    SaveOnExit(false);
     // The session will not wait for an answer.
     const bool wasUnattended = std::exchange(unattended_, true);
+    SaveOnExit(false);
     ReportSaveFailure();
     unattended_ = wasUnattended;
     SetStopped(true);

@@ -225,6 +225,21 @@ TEST(ProgramProcess, SigtermAtAFirstStartWithABrokenDefaultAlbumClosesAtOnce)
     }
 }
 
+TEST(ProgramProcess, SigtermWithAChangedUntitledAlbumClosesWithoutAsking)
+{
+    ProgramCopy program;
+    ASSERT_TRUE(program.IsValid());
+    ASSERT_TRUE(program.LinkFromBin(QStringLiteral("testdata/song2s.mid"), QStringLiteral("song2s.mid")));
+    program.WriteSettings("[General]\r\nVersion=5.7\r\n[Settings]\r\nAutoSaveAlbum=1\r\n");
+    // One song from the desktop: it plays in a new untitled album, which has no name to save under.
+    auto process = program.Start({QStringLiteral("song2s.mid")});
+    ASSERT_TRUE(program.WaitListening());
+    QThread::msleep(1000);
+    ASSERT_EQ(process->state(), QProcess::Running);
+    EXPECT_EQ(ProgramCopy::SignalAndWait(*process, SIGTERM, 5000), 0);
+    EXPECT_TRUE(process->readAllStandardError().contains("Untitled album not saved"));
+}
+
 TEST(ProgramProcess, EachSongStartedPrintsOneLine)
 {
     ProgramCopy program;
