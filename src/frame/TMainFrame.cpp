@@ -26,6 +26,7 @@
 #include "frame/TPosBar.h"
 #include "frame/TVolBar.h"
 #include "controls/menu/MenuBuilder.h"
+#include "platform/media/SoundOutput.h"
 #include "platform/midi/SoundFontNotice.h"
 #include "platform/profile/PrivateProfile.h"
 #include "player/TMainWindow.h"
@@ -69,6 +70,7 @@ TMainFrame::TMainFrame(player::TMainWindow* client, QWidget* parent) : QWidget(p
     stack_.AddBottom(statusBar_);
     connect(&platform::SoundFontNotice::instance(), &platform::SoundFontNotice::missing, this,
             &TMainFrame::ShowNotice);
+    connect(&platform::SoundOutput::instance(), &platform::SoundOutput::missing, this, &TMainFrame::ShowNotice);
 }
 
 TMainFrame::~TMainFrame()

@@ -61,5 +61,16 @@ TEST_F(NoSoundFontTest, MidiSongsFailWithTheDeviceErrorAndTheStatusBarSaysWhyOnc
     }
 }
 
+// Without a sound server the devices play into nothing; the status bar says so, once.
+TEST_F(FrameFixture, NoSoundServerIsSaidOnTheStatusBarOnce)
+{
+    frame->ShowStatusText(nullptr);
+    for (int report = 1; report <= 2; ++report) {
+        platform::SoundOutput::instance().reportMissing(QStringLiteral("No sound output %1").arg(report));
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(frame->StatusBar()->HintText().value_or("<none>").toStdString(), "No sound output 1");
+}
+
 }  // namespace
 }  // namespace frametest

@@ -17,11 +17,11 @@ void SoundOutput::forceNullOutput(bool on)
 
 void SoundOutput::reportMissing(const QString& detail)
 {
-    if (reported_)
+    // Devices find out on their own threads: only the first one reports.
+    if (reported_.exchange(true))
         return;
-    reported_ = true;
     detail_ = detail;
-    // Devices find out on their own threads; listeners live on the window thread.
+    // Listeners live on the window thread.
     QMetaObject::invokeMethod(this, [this, detail] { emit missing(detail); }, Qt::QueuedConnection);
 }
 

@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QString>
 
+#include <atomic>
+
 namespace platform {
 
 class SoundOutput : public QObject {
@@ -28,7 +30,7 @@ signals:
 private:
     SoundOutput() = default;
     bool forcedNull_ = false;
-    bool reported_ = false;
+    std::atomic<bool> reported_{false};
     QString detail_;
 };
 
