@@ -8,7 +8,7 @@
 #include <QStyleOption>
 
 #include "controls/gadgets/ICommandTarget.h"
-#include "controls/paint/Bevel.h"
+#include "controls/paint/ButtonFace.h"
 #include "resources/bitmaps/Bitmaps.h"
 
 namespace {
@@ -178,13 +178,7 @@ void TButtonGadget::paintEvent(QPaintEvent*)
 
     const bool sunken = pressed_ || state_ == State::Down;
     const QRect outer = rect().adjusted(0, 0, -1, 0);
-    painter.setPen(pal.color(QPalette::Shadow));
-    painter.drawRect(outer.adjusted(0, 0, -1, -1));
-    const QRect inner = outer.adjusted(1, 1, -1, -1);
-    if (sunken)
-        DrawBevel(painter, inner, 1, pal.color(QPalette::Dark), pal.color(QPalette::Button));
-    else
-        DrawBevel(painter, inner, 1, pal.color(QPalette::Light), pal.color(QPalette::Dark));
+    const QRect inner = DrawButtonFace(painter, outer, pal, sunken);
     if (notchCorners_) {
         painter.setPen(pal.color(QPalette::Button));
         painter.drawPoint(outer.topLeft());

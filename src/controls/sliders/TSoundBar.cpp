@@ -1,11 +1,15 @@
 #include "controls/sliders/TSoundBar.h"
 
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionSlider>
 
 #include <algorithm>
 
 #include "controls/dialog/DialogBuilder.h"
 #include "controls/dialog/MouseForward.h"
+#include "controls/paint/ButtonFace.h"
 #include "controls/sliders/ISliderOwner.h"
 #include "controls/sliders/ScrollCodes.h"
 
@@ -118,4 +122,22 @@ void TSoundBar::mouseReleaseEvent(QMouseEvent* event)
         stepping_ = false;
         Notify(SB_ENDSCROLL);
     }
+}
+
+void TSoundBar::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    // The style draws the arrows; the shaft and the thumb are ours: a raised
+    // button face on a dithered shaft, so the thumb stands out at a glance.
+    option.subControls &= ~(QStyle::SC_ScrollBarSlider | QStyle::SC_ScrollBarGroove);
+    style()->drawComplexControl(QStyle::CC_ScrollBar, &option, &painter, this);
+    const QPalette& pal = palette();
+    const QRect shaft = style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarGroove, this);
+    painter.fillRect(shaft, pal.color(QPalette::Button));
+    painter.fillRect(shaft, QBrush(pal.color(QPalette::Light), Qt::Dense4Pattern));
+    const QRect thumb = style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, this);
+    if (thumb.isValid())
+        DrawButtonFace(painter, thumb, pal, false);
 }

@@ -6,6 +6,7 @@
 // release; a thumb drag gives SB_THUMBTRACK per move, then SB_THUMBPOSITION and
 // SB_ENDSCROLL on release. SetPosition never notifies. A right-button press is
 // sent on unchanged to the parent (the bar, which passes it to the frame).
+// The thumb is a raised button face, as the tool-bar buttons are drawn.
 
 #include <QScrollBar>
 
@@ -41,6 +42,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     // Each step of the wheel is a line step and the end of the scroll.
     void wheelEvent(QWheelEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void OnAction(int action);
