@@ -31,6 +31,8 @@ bool UpgradeInfoDue(const QString& version)
 int ShowUpgradeInfo(QWidget* parent)
 {
     TMDialog dialog(parent, resources::IDD_UPGRADE_INFO);
+    // Its caption is longer than the template is wide.
+    dialog.WidenForCaption();
     return dialog.Execute();
 }
 

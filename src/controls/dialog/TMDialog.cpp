@@ -3,13 +3,34 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QPainter>
+#include <QStyle>
+
+#include <algorithm>
 
 #include "controls/dialog/DialogBuilder.h"
 #include "controls/dialog/T3DFrame.h"
 #include "controls/dialog/TDlgItem.h"
 
 using namespace resources;
+
+namespace {
+
+// The width a title bar needs to show caption whole: the caption in the
+// desktop's title font, bold as window managers draw it, and room for the
+// window's icon and its three buttons with the space between them.
+int TitleBarWidth(const QString& caption, const QStyle* style)
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    const int button = std::max(style->pixelMetric(QStyle::PM_TitleBarHeight), metrics.height());
+    return metrics.horizontalAdvance(caption) + 5 * button;
+}
+
+}  // namespace
 
 TMDialog::TMDialog(QWidget* parent, int resourceId) : QDialog(parent), resourceId_(resourceId) {}
 
@@ -32,7 +53,15 @@ int TMDialog::Create()
         setWindowFlags(Qt::Widget);
     if (tmpl->caption && *tmpl->caption)
         setWindowTitle(QString::fromLatin1(tmpl->caption));
-    const QRect client = MapDialogRect(QRect(0, 0, tmpl->width, tmpl->height));
+    QRect client = MapDialogRect(QRect(0, 0, tmpl->width, tmpl->height));
+    int shift = 0;
+    if (widenForCaption_ && isWindow()) {
+        const int needed = TitleBarWidth(windowTitle(), style());
+        if (needed > client.width()) {
+            shift = (needed - client.width()) / 2;
+            client.setWidth(needed);
+        }
+    }
     setFixedSize(client.size());
 
     for (const DialogItem& entry : tmpl->items) {
@@ -44,7 +73,7 @@ int TMDialog::Create()
         if (!widget)
             return -1;
         SetDialogItemId(widget, entry.id);
-        widget->setGeometry(MapDialogRect(QRect(entry.x, entry.y, entry.width, entry.height)));
+        widget->setGeometry(MapDialogRect(QRect(entry.x, entry.y, entry.width, entry.height)).translated(shift, 0));
         widget->setEnabled(!(entry.style & WS_DISABLED));
         widget->setVisible(entry.style & WS_VISIBLE);
         if (auto* own = dynamic_cast<TDlgItem*>(widget))

@@ -36,6 +36,10 @@ public:
     // Before Create: the template entry with this id becomes the factory's widget
     // instead of the standard control of its class.
     void BindItem(int id, ItemFactory factory);
+    // Before Create: a caption too long for the template's width widens the
+    // dialog until a title bar shows it whole; the controls keep their places
+    // about the centre.
+    void WidenForCaption() { widenForCaption_ = true; }
 
     // Builds the controls and runs SetupWindow once. 0, or -1 when the template
     // is missing or names a class that is neither standard nor bound.
@@ -76,6 +80,7 @@ private:
 
     int resourceId_;
     bool created_ = false;
+    bool widenForCaption_ = false;
     QFont dialogFont_;
     DialogBaseUnits baseUnits_;
     QColor faceColor_;
