@@ -109,6 +109,9 @@ public:
     int DropFiles(const std::vector<std::string>& linuxPaths);
     // The file type last chosen in the Add to Album dialog (1-based), for this run.
     int addSongsFilter = 1;
+    // The folder songs were last added from through the dialog (a drive path),
+    // where the dialog starts next; kept in the settings. Empty: the current directory.
+    std::string addSongsFolder;
 
     // The tick and the end-of-song notification.
     void OnTick();

@@ -74,10 +74,15 @@ int TMainWindow::AddSongs()
     request.mustExist = true;
     request.overwritePrompt = false;
     request.note = "You can select multiple files in this dialog";
+    if (!addSongsFolder.empty() && platform::IsDriveDirectory(addSongsFolder))
+        request.initialDirectory = addSongsFolder;
     const auto files = platform::GetOpenFileNames(this, request);
     addSongsFilter = request.filterIndex;
     if (!files || files->empty() || !queue)
         return -1;
+    // The next dialog starts here, and so do the others, which start in the current directory.
+    addSongsFolder = Split(files->front()).directory;
+    platform::SetCurrentDrivePath(addSongsFolder);
     if (SelectionLength(*files) + 1 > kSelectionBufferSize) {
         platform::MessageBeep(platform::MB_ICONEXCLAMATION);
         platform::MessageBox(this,

@@ -83,6 +83,10 @@ int TMainWindow::LoadSettings()
 
     circulateIfStuck = platform::GetPrivateProfileInt(kSectionSettings, kKeyCirculateIfStuck, 1, path) != 0;
 
+    char folder[kFolderValueSize] = {};
+    platform::GetPrivateProfileString(kSectionState, kKeyAddSongsFolder, "", folder, kFolderValueSize, path);
+    addSongsFolder = folder;
+
     const std::string defaultFont = FormatFontSetting(DefaultFontSetting());
     char fontValue[kFontValueSize] = {};
     platform::GetPrivateProfileString(kSectionSettings, kKeyFont, defaultFont.c_str(), fontValue,
@@ -126,6 +130,10 @@ int TMainWindow::SaveSettings()
     written = WriteInt(kSectionState, kKeyPaused, paused_ ? 1 : 0, settingsPath) && written;
     written = WriteInt(kSectionState, kKeyStopped, stopped_ ? 1 : 0, settingsPath) && written;
     written = WriteInt(kSectionState, kKeyStick, repeat ? 1 : 0, settingsPath) && written;
+    if (!addSongsFolder.empty())
+        written = platform::WritePrivateProfileString(kSectionState, kKeyAddSongsFolder, addSongsFolder.c_str(),
+                                                      path) &&
+                  written;
 
     if (queue != nullptr) {
         const std::string font = FormatFontSetting(SettingFromFont(queue->GetLogFont(), ScreenLogPixelsY()));

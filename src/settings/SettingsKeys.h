@@ -30,6 +30,8 @@ constexpr const char* kKeyCustomView = "CustomView";
 constexpr const char* kKeyPaused = "Paused";
 constexpr const char* kKeyStopped = "Stopped";
 constexpr const char* kKeyStick = "Stick";
+// The folder songs were last added from, a drive path; absent until songs were added.
+constexpr const char* kKeyAddSongsFolder = "AddSongsFolder";
 
 // [Synth]: the SoundFont the user chose, a Linux path (a drive path is read too).
 constexpr const char* kKeySoundFont = "SoundFont";
@@ -43,5 +45,6 @@ constexpr int kAlbumPathSize = 260;
 constexpr int kMenuLabelSize = 80;
 constexpr int kFontValueSize = 80;
 constexpr int kVersionSize = 10;
+constexpr int kFolderValueSize = 260;
 
 }  // namespace settings

@@ -8,6 +8,8 @@
 #include "support/ScriptedFileDialogs.h"
 #include "support/TempDrive.h"
 
+#include <QDir>
+
 #include <cstdio>
 
 using namespace player;
@@ -90,6 +92,25 @@ TEST_F(AddSongsTest, TheFileTypeLastChosenIsOfferedNextAlsoAfterCancel)
     EXPECT_EQ(dialogs.dialogs()[2].request.filterIndex, 3);
     EXPECT_EQ(dialogs.dialogs()[3].request.filterIndex, 5);
     EXPECT_EQ(Paths(), std::vector<std::string>{"c:\\music\\a.wav"});
+}
+
+TEST_F(AddSongsTest, TheDialogStartsInTheFolderSongsWereLastAddedFromWhileItIsThere)
+{
+    TempDrive drive{'t'};
+    drive.makeDir("music");
+    ChooseSongs({"t:\\music\\a.mid", "t:\\music\\b.mid"});
+    dialogs.cancel();
+    dialogs.cancel();
+    window->AddSongs();
+    window->AddSongs();
+    // The other dialogs, which start in the current directory, follow it too.
+    EXPECT_EQ(platform::GetCurrentDrivePath(), "t:\\music");
+    QDir(drive.linuxPath("music")).removeRecursively();
+    window->AddSongs();
+    ASSERT_EQ(dialogs.dialogs().size(), 3u);
+    EXPECT_EQ(dialogs.dialogs()[0].request.initialDirectory, "");
+    EXPECT_EQ(dialogs.dialogs()[1].request.initialDirectory, "t:\\music");
+    EXPECT_EQ(dialogs.dialogs()[2].request.initialDirectory, "");
 }
 
 TEST_F(AddSongsTest, ChosenFilesReachTheQueueInSelectionOrder)

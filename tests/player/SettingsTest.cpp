@@ -131,6 +131,7 @@ TEST_F(Settings, EverythingSurvivesARestart)
         first.queue->FontChanged();
         first.frame.restored[0] = 40;
         first.frame.restored[3] = 250;
+        first.window->addSongsFolder = "t:\\music";
         ASSERT_EQ(first.window->SaveSettings(), 0);
         EXPECT_EQ(first.frame.elementRefreshes, 1);
     }
@@ -140,6 +141,7 @@ TEST_F(Settings, EverythingSurvivesARestart)
     EXPECT_EQ(get("State", "Stick"), "1");
     EXPECT_EQ(get("State", "Stopped"), "1");
     EXPECT_EQ(get("State", "Paused"), "0");
+    EXPECT_EQ(get("State", "AddSongsFolder"), "t:\\music");
     EXPECT_EQ(get("Settings", "Font"),
               "Courier New, " + std::to_string(settings::MulDiv(settings::MulDiv(12, 96, 72), 72,
                                                                   settings::ScreenLogPixelsY())) +
@@ -154,6 +156,7 @@ TEST_F(Settings, EverythingSurvivesARestart)
     EXPECT_EQ(second.checkedResetItem(), CM_FULL_RESET);
     EXPECT_EQ(second.window->midiReset.resetMode, MidiReset::kModeFull);
     EXPECT_TRUE(second.window->repeat);
+    EXPECT_EQ(second.window->addSongsFolder, "t:\\music");
     EXPECT_EQ(second.queue->GetLogFont().family(), QStringLiteral("Courier New"));
     EXPECT_EQ(second.queue->GetLogFont().weight(), QFont::Bold);
     EXPECT_TRUE(second.queue->GetLogFont().italic());

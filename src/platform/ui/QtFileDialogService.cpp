@@ -5,7 +5,9 @@
 
 #include <QFileDialog>
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QLabel>
+#include <QTreeView>
 
 namespace platform {
 
@@ -45,6 +47,14 @@ void prepare(QFileDialog& dialog, const FileDialogRequest& request)
     }
     if (!request.initialName.empty())
         dialog.selectFile(fromStd(request.initialName));
+    // The detail view's size, type and date columns as wide as what they show
+    // ("MIDI audio", not "MID...dio"); the name column takes the rest.
+    if (auto* view = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        QHeaderView* header = view->header();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(QHeaderView::ResizeToContents);
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
+    }
     if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()); grid && !request.note.empty()) {
         auto* note = new QLabel(fromStd(request.note), &dialog);
         note->setObjectName("noteLabel");
