@@ -140,4 +140,30 @@ TEST(WindowManager, ViewsAlwaysOnTopAndThePositionUnderOpenbox)
         << saved.constData();
 }
 
+// No stored position: the frame, title bar included, starts on the screen and
+// comes back there, at the same size, start after start.
+TEST(WindowManager, FirstStartAndThreeRestartsKeepTheWholeFrameOnTheScreen)
+{
+    for (const char* tool : {"xvfb-run", "xwininfo", "xprop", "xdotool", "openbox"})
+        if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
+            GTEST_SKIP() << tool << " is not installed";
+    ProgramCopy program;
+    ASSERT_TRUE(program.IsValid());
+    program.WriteSettings("[General]\r\nVersion=5.7\r\n");
+    const QRect screen(0, 0, 1024, 768);
+    QRect first;
+    for (int start = 0; start < 4; ++start) {
+        SCOPED_TRACE(start);
+        QString log;
+        const auto shots = RunUnderOpenbox(program, QString(), log);
+        ASSERT_TRUE(shots.contains(QStringLiteral("exit=0"))) << log.toStdString();
+        const Shot shot = shots[QStringLiteral("start")];
+        EXPECT_GT(shot.outer.top(), shot.client.top() - 40) << "a border above the client";
+        EXPECT_TRUE(screen.contains(shot.outer)) << log.toStdString();
+        if (start == 0)
+            first = shot.outer;
+        EXPECT_EQ(shot.outer, first) << log.toStdString();
+    }
+}
+
 }  // namespace
