@@ -9,6 +9,7 @@
 
 #include "controls/dialog/DialogBuilder.h"
 #include "controls/dialog/MouseForward.h"
+#include "controls/paint/Bevel.h"
 #include "controls/paint/ButtonFace.h"
 #include "controls/sliders/ISliderOwner.h"
 #include "controls/sliders/ScrollCodes.h"
@@ -130,13 +131,14 @@ void TSoundBar::paintEvent(QPaintEvent*)
     QStyleOptionSlider option;
     initStyleOption(&option);
     // The style draws the arrows; the shaft and the thumb are ours: a raised
-    // button face on a dithered shaft, so the thumb stands out at a glance.
+    // button face in a sunken, dithered shaft, so the thumb stands out at a glance.
     option.subControls &= ~(QStyle::SC_ScrollBarSlider | QStyle::SC_ScrollBarGroove);
     style()->drawComplexControl(QStyle::CC_ScrollBar, &option, &painter, this);
     const QPalette& pal = palette();
     const QRect shaft = style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarGroove, this);
     painter.fillRect(shaft, pal.color(QPalette::Button));
     painter.fillRect(shaft, QBrush(pal.color(QPalette::Light), Qt::Dense4Pattern));
+    DrawBevel(painter, shaft, 1, pal.color(QPalette::Dark), pal.color(QPalette::Light));
     const QRect thumb = style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, this);
     if (thumb.isValid())
         DrawButtonFace(painter, thumb, pal, false);
