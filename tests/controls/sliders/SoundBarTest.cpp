@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QImage>
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QStyle>
@@ -86,6 +87,20 @@ TEST_F(SoundBar, RangeStepsAndPlace)
     EXPECT_EQ(slider->geometry(), QRect(0, 0, 200, 16));
     EXPECT_EQ(slider->Id(), 7889);
     EXPECT_EQ(slider->GetPosition(), 0);
+}
+
+TEST_F(SoundBar, TheThumbIsARaisedButtonFaceInASunkenShaft)
+{
+    slider->SetPosition(5000);
+    const QImage image = slider->grab().toImage();
+    const QRect thumb = SubControl(slider, QStyle::SC_ScrollBarSlider);
+    const QRect shaft = SubControl(slider, QStyle::SC_ScrollBarGroove);
+    const QPalette& pal = slider->palette();
+    EXPECT_EQ(image.pixel(thumb.topLeft()), pal.color(QPalette::Shadow).rgb());
+    EXPECT_EQ(image.pixel(thumb.topLeft() + QPoint(1, 1)), pal.color(QPalette::Light).rgb());
+    EXPECT_EQ(image.pixel(thumb.bottomRight() - QPoint(1, 1)), pal.color(QPalette::Dark).rgb());
+    EXPECT_EQ(image.pixel(thumb.center()), pal.color(QPalette::Button).rgb());
+    EXPECT_EQ(image.pixel(shaft.topLeft()), pal.color(QPalette::Dark).rgb());
 }
 
 TEST_F(SoundBar, SetPositionClampsAndIsSilent)
