@@ -60,6 +60,23 @@ TEST(TMDialog, EveryModalTemplateBuildsWithStandardControlsFoundById)
     }
 }
 
+TEST(TMDialog, ACaptionTooLongForTheTemplateWidensTheDialogAroundItsControls)
+{
+    for (int id : {IDD_UPGRADE_INFO, IDD_VOLUME_DEVICE}) {
+        SCOPED_TRACE(id);
+        TMDialog plain(nullptr, id);
+        TMDialog widened(nullptr, id);
+        widened.WidenForCaption();
+        ASSERT_EQ(plain.Create(), 0);
+        ASSERT_EQ(widened.Create(), 0);
+        EXPECT_EQ(widened.height(), plain.height());
+        const int extra = widened.width() - plain.width();
+        EXPECT_EQ(widened.item(IDOK)->geometry(), plain.item(IDOK)->geometry().translated(extra / 2, 0));
+        // The upgrade information's caption is longer than its template is wide; the other fits.
+        EXPECT_EQ(extra > 0, id == IDD_UPGRADE_INFO) << extra;
+    }
+}
+
 TEST(TMDialog, OkAndCancelButtonsEndTheDialogWithTheirIds)
 {
     for (int button : {IDOK, IDCANCEL}) {
