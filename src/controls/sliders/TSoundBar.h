@@ -6,7 +6,8 @@
 // release; a thumb drag gives SB_THUMBTRACK per move, then SB_THUMBPOSITION and
 // SB_ENDSCROLL on release. SetPosition never notifies. A right-button press is
 // sent on unchanged to the parent (the bar, which passes it to the frame).
-// The thumb is a raised button face, as the tool-bar buttons are drawn.
+// The thumb is a raised button face, as the tool-bar buttons are drawn, in a
+// sunken shaft.
 
 #include <QScrollBar>
 
