@@ -29,6 +29,7 @@ constexpr int kOptRandomOrder = resources::CM_RANDOM_ORDER;
 constexpr int kOptElapsedTime = resources::CM_ELAPSED_TIME;
 constexpr int kOptAutoPlay = resources::CM_AUTO_PLAY;
 constexpr int kOptConfirmOnDelete = resources::CM_CONFIRM_DELETE;
+constexpr int kOptShowLongNames = resources::CM_SHOW_LONG_NAMES;
 
 // Fast wind: repeats every 100 ms while held, then a release.
 constexpr int kCmdRewindRepeat = resources::CM_REWIND_REPEAT;

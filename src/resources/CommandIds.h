@@ -65,6 +65,7 @@ constexpr int CM_VIEW_LAST = 17906;
 constexpr int CM_CUSTOM_VIEW = 17931;
 constexpr int CM_SAVE_CUSTOM_VIEW = 17932;
 constexpr int CM_MINI_HELP = 17950;
+constexpr int CM_SHOW_LONG_NAMES = 17953;
 constexpr int CM_SET_FONT = 7883;
 constexpr int CM_VOLUME_DEVICE = 17952;
 constexpr int CM_SOUND_FONT = 17951;

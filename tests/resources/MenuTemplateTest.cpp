@@ -134,6 +134,7 @@ TEST(MenuTemplate, FrameMenuHasEveryItemInOrder)
         "&Options/Size and &Views/17932 &Save Cust. View\bAlt+S ",
         "&Options/popup 17949 Controls",
         "&Options/Controls/17950 Mini &Help",
+        "&Options/Controls/17953 Show &Long Names",
         "&Options/Controls/-",
         "&Options/Controls/7883 Set &Font... ",
         "&Options/Controls/17952 &Volume Device... ",
@@ -212,7 +213,7 @@ TEST(MenuTemplate, OptionsLabelsGiveTheSettingsKeys)
                         "ContinuousLoop", "RandomOrder", "ElapsedTime", "AutoPlay", "NoReset", "StandardReset",
                         "FullReset", "CustomReset", "AutoSaveAlbum", "SaveasRelativePaths", "AllowDuplicates",
                         "ConfirmonDelete", "Menu", "QueueBox", "PositionSlider", "VolumeBar", "Buttons", "StatusBar",
-                        "AlwaysonTop", "MiniHelp", "SaveSettingsonExit"}));
+                        "AlwaysonTop", "MiniHelp", "ShowLongNames", "SaveSettingsonExit"}));
 }
 
 TEST(MenuTemplate, PlacesOtherCodeRelies)

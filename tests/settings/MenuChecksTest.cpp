@@ -65,7 +65,7 @@ const std::vector<std::pair<int, const char*>> kStoredOptions = {
     {CM_POSITION_SLIDER, "PositionSlider"}, {CM_VOLUME_BAR, "VolumeBar"},
     {CM_BUTTONS, "Buttons"},                {CM_STATUS_BAR, "StatusBar"},
     {CM_ALWAYS_ON_TOP, "AlwaysonTop"},      {CM_MINI_HELP, "MiniHelp"},
-    {CM_SAVE_SETTINGS_ON_EXIT, "SaveSettingsonExit"},
+    {CM_SHOW_LONG_NAMES, "ShowLongNames"},  {CM_SAVE_SETTINGS_ON_EXIT, "SaveSettingsonExit"},
 };
 
 class MenuChecks : public ::testing::Test {

@@ -112,6 +112,7 @@ constexpr MenuItem kSizeAndViews[] = {
 
 constexpr MenuItem kControls[] = {
     Cmd(CM_MINI_HELP, "Mini &Help"),
+    Cmd(CM_SHOW_LONG_NAMES, "Show &Long Names"),
     Sep(),
     Cmd(CM_SET_FONT, "Set &Font... "),
     Cmd(CM_VOLUME_DEVICE, "&Volume Device... "),

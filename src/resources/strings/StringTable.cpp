@@ -113,6 +113,7 @@ constexpr StringEntry kStrings[] = {
     {17950, "Displays brief help messages like this one"},
     {17951, "Chooses the SoundFont that MIDI songs play with"},
     {17952, "Sets the output device to control volume"},
+    {17953, "Shows songs by their long file names"},
     {24310, "Terminates the program"},
     {32040, "Shows or hides the status bar"},
 };
