@@ -59,7 +59,13 @@ void TSongList::DrawItemContent(DrawItem& item)
     const int left = r.left() + songBitmap_.width() + kBitmapGap;
     const qsizetype firstTab = line.indexOf(QLatin1Char('\t'));
     const qsizetype lastTab = line.lastIndexOf(QLatin1Char('\t'));
-    const QString name = line.left(firstTab);
+    // A long name shown replaces the line's name; the blank after it stays.
+    QString name = line.left(firstTab);
+    if (lastTab >= 0 && ShowsLongNames()) {
+        const std::string longName = LongName(line.mid(lastTab + 1).toUtf8().constData());
+        if (!longName.empty())
+            name = QString::fromStdString(longName) + QLatin1Char(' ');
+    }
     constexpr int kFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
     dc.drawText(QRect(left, textTop, r.right() - left + 1, metrics.height()), kFlags, name);
     if (firstTab < 0 || lastTab <= firstTab)
@@ -95,6 +101,8 @@ int TSongList::InsertSong(const char* path, int index)
     if (!allowDuplicates && FindExactString(line.constData()) >= 0)
         return -1;
     const int result = InsertString(line.constData(), index);
+    if (ShowsLongNames())
+        LearnLongName(result);
     WriteTotal();
     return result;
 }
@@ -110,8 +118,37 @@ void TSongList::ClearSongs()
 {
     SetRedraw(false);
     ClearList();
+    longNames_.Clear();
     WriteTotal();
     SetRedraw(true);
+}
+
+bool TSongList::ShowsLongNames() const
+{
+    return options_ && options_->IsChecked(kShowLongNamesCommand);
+}
+
+void TSongList::LearnLongName(int index)
+{
+    if (const char* path = GetSongPath(index))
+        longNames_.Learn(path);
+}
+
+void TSongList::RefreshLongNames()
+{
+    longNames_.Clear();
+    if (ShowsLongNames()) {
+        for (int i = 0; i < GetCount(); ++i)
+            LearnLongName(i);
+    }
+    viewport()->update();
+}
+
+std::string TSongList::LongName(const char* path) const
+{
+    if (!path || !ShowsLongNames())
+        return {};
+    return std::string(longNames_.Find(path));
 }
 
 const char* TSongList::GetSongPath(int index) const

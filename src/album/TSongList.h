@@ -1,5 +1,6 @@
 #pragma once
 
+#include "album/LongNames.h"
 #include "controls/TSizFontLB.h"
 
 #include <QByteArray>
@@ -14,7 +15,8 @@ class IOptionState;
 // A song's identity is its line: two songs are the same exactly when their lines are equal.
 // After every add, remove and clear the number of lines is written into the console's
 // TOTAL read-out. Each line shows the song bitmap, the file name and, in a second column,
-// the bracketed short path; the full path is never shown.
+// the bracketed short path; the full path is never shown. With Show Long Names on, the
+// first column shows the file's long name instead, as learnt when the line was added.
 class TSongList : public TSizFontLB {
     Q_OBJECT
 
@@ -22,6 +24,7 @@ public:
     static constexpr int kTotalControlId = 7733;
     static constexpr int kSongControlId = 7734;
     static constexpr int kAllowDuplicatesCommand = 7748;
+    static constexpr int kShowLongNamesCommand = 17953;
     static constexpr int kShortPathLength = 35;
     static constexpr int kMinItemHeight = 12;
 
@@ -51,6 +54,13 @@ public:
     const char* GetSongPath(int index) const;
     const char* GetSelectedSongPath() const;
 
+    // Show Long Names on: learns the long name of every line's file (the option was just
+    // turned on, or the settings were read); off: forgets them. Redraws the list.
+    void RefreshLongNames();
+    // The long file name shown for a song path the list holds: empty when Show Long
+    // Names is off or no name was found when the line was added (the short one shows).
+    std::string LongName(const char* path) const;
+
     // The font, then the second column's offset: the width of "00000000.000" plus 5.
     void FontChanged() override;
 
@@ -63,9 +73,12 @@ protected:
 private:
     // The second column's offset in the current font.
     void MeasureSecondColumn();
+    bool ShowsLongNames() const;
+    void LearnLongName(int index);
 
     QPixmap songBitmap_;
     int secondColumnOffset_ = 0;
     IConsoleText* console_ = nullptr;
     const IOptionState* options_ = nullptr;
+    LongNames longNames_;
 };

@@ -18,6 +18,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -116,7 +117,12 @@ public:
     // The tick and the end-of-song notification.
     void OnTick();
     int SongEnded(std::uint32_t code);
+    // The caption and the status panes name the album and the song; either may be null.
+    // With Show Long Names on, the song goes by its long name when the queue knows it.
     void ShowCaption(const std::string* albumFile, const std::string* songFile);
+    // The long file name song index is shown by: empty when Show Long Names is off,
+    // index names no song or its name could not be looked up (its short name shows).
+    std::string LongSongName(int index) const;
     void ClearSongDisplay();
     void SetIconProgress(int percent);
 
@@ -257,6 +263,8 @@ private:
     void BeginBusy(int textId);
     void EndBusy();
     QMenu* OptionsPopup() const;
+    // The caption and panes again for what they show, after Show Long Names changed.
+    void ShowCaptionAgain();
     // The album written to its file when Auto Save Album is on.
     int SaveAutoSavedAlbum();
     // The auto-save before the queue is replaced by another album. True to go on:
@@ -283,6 +291,9 @@ private:
     bool paused_ = false;
     bool tracking_ = false;
     bool unattended_ = false;
+    // What the caption names (ShowCaption's arguments), to show it again.
+    std::optional<std::string> captionAlbum_;
+    std::optional<std::string> captionSong_;
     // Why the last album save failed, with the file's path; empty when it did not.
     std::string saveFailure_;
     std::uint32_t songLength_ = 0;

@@ -31,6 +31,7 @@ bool IsToggledOption(int commandId)
     case resources::CM_RELATIVE_PATHS:
     case resources::CM_ALLOW_DUPLICATES:
     case resources::CM_CONFIRM_DELETE:
+    case resources::CM_SHOW_LONG_NAMES:
     case resources::CM_SAVE_SETTINGS_ON_EXIT:
         return true;
     default:

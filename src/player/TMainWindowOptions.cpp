@@ -28,11 +28,23 @@ void TMainWindow::ToggleOption(int id)
         if (device.IsOpen())
             ShowTimeAt(TargetOfSliderPos(positionSlider ? positionSlider->GetPosition() : 0));
         break;
+    case kOptShowLongNames:
+        // The names are looked up now, once, not each time a line is drawn.
+        if (queue)
+            queue->RefreshLongNames();
+        ShowCaptionAgain();
+        break;
     default:
         break;
     }
-    // Random Order and Continuous Loop decide whether there is a next song.
+    // Random Order and Continuous Loop decide whether there is a next song; Show Long
+    // Names changes the song's name.
     NotifyStateChanged();
+}
+
+std::string TMainWindow::LongSongName(int index) const
+{
+    return queue && index >= 0 ? queue->LongName(queue->GetSongPath(index)) : std::string();
 }
 
 void TMainWindow::ToggleMute()

@@ -70,6 +70,10 @@ int TMainWindow::LoadSettings()
     const char* path = settingsPath.c_str();
 
     ReadMenuChecks(OptionsPopup(), kSectionSettings, settingsPath);
+    // Show Long Names may have changed: the queue's names are looked up once, here.
+    if (queue)
+        queue->RefreshLongNames();
+    ShowCaptionAgain();
     SetLamp(resources::IDC_LAMP_LOOP, IsChecked(kOptContinuousLoop));
     SetLamp(resources::IDC_LAMP_RANDOM, IsChecked(kOptRandomOrder));
 

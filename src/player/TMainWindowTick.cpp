@@ -2,6 +2,7 @@
 // in the caption, the status panes and the minimized window.
 
 #include "album/PathUtils.h"
+#include "album/TQueueList.h"
 #include "player/IPlayerFrame.h"
 #include "player/PlayerIds.h"
 #include "player/TMainWindow.h"
@@ -82,6 +83,8 @@ void TMainWindow::ShowCaption(const std::string* albumFile, const std::string* s
 {
     // The caption names the album and the song: a new one of either shows here.
     NotifyStateChanged();
+    captionAlbum_ = albumFile ? std::optional<std::string>(*albumFile) : std::nullopt;
+    captionSong_ = songFile ? std::optional<std::string>(*songFile) : std::nullopt;
     if (!frame_)
         return;
     if (!albumFile) {
@@ -96,13 +99,25 @@ void TMainWindow::ShowCaption(const std::string* albumFile, const std::string* s
     if (!title.empty())
         title[0] = UpperCased(title.substr(0, 1))[0];
     if (songFile) {
-        const std::string song = FileNamePart(songFile->c_str());
-        frame_->SetStatusPane(kPaneSong, UpperCased(song));
+        // A long name shows as the file is named; a short one in capitals.
+        const std::string longName = queue ? queue->LongName(songFile->c_str()) : std::string();
+        const std::string song = longName.empty() ? FileNamePart(songFile->c_str()) : longName;
+        frame_->SetStatusPane(kPaneSong, longName.empty() ? UpperCased(song) : song);
         title += " - " + WithoutExtension(song);
     } else {
         frame_->SetStatusPane(kPaneSong, "");
     }
     frame_->SetCaption(title);
+}
+
+void TMainWindow::ShowCaptionAgain()
+{
+    // Only a song's name depends on the option. Copies: ShowCaption stores its arguments.
+    if (!captionSong_)
+        return;
+    const std::optional<std::string> album = captionAlbum_;
+    const std::string song = *captionSong_;
+    ShowCaption(album ? &*album : nullptr, &song);
 }
 
 void TMainWindow::ClearSongDisplay()

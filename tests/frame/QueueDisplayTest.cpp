@@ -1,15 +1,22 @@
 // The queue as a user sees it in the frame: whole lines in any font inside a
 // bar that keeps its height, the song bitmap and two columns drawn with the
-// list's own font, the right-button menu and the double click.
+// list's own font, long or short song names, the right-button menu and the
+// double click.
 #include "FrameFixture.h"
 
+#include "album/PathUtils.h"
 #include "frame/TListBar.h"
+#include "frame/TMStatusBar.h"
+#include "platform/paths/PathNamespace.h"
 #include "resources/CommandIds.h"
+#include "support/TempDrive.h"
 
 #include <QAction>
 #include <QFontMetrics>
 #include <QImage>
 #include <QMenu>
+#include <QPainter>
+#include <QRegularExpression>
 
 namespace frametest {
 namespace {
@@ -27,6 +34,28 @@ protected:
         }
     }
     QPoint LineCentre(int index) const { return Queue().visualItemRect(Queue().item(index)).center(); }
+    // Whether the first column of unselected line index shows exactly text.
+    bool FirstColumnShows(int index, const QString& text) const
+    {
+        const QImage shown = Queue().viewport()->grab().toImage();
+        const QRect line = Queue().visualItemRect(Queue().item(index));
+        const QFontMetrics metrics(Queue().font());
+        const int left = 2 + 10 + 2;
+        const int top = line.top() + line.height() / 2 - (metrics.height() + metrics.leading()) / 2;
+        QImage expected(shown.size(), shown.format());
+        expected.fill(Queue().palette().color(QPalette::Base));
+        QPainter painter(&expected);
+        painter.setFont(Queue().font());
+        painter.setPen(Queue().palette().color(QPalette::Active, QPalette::Text));
+        painter.drawText(QRect(left, top, shown.width(), metrics.height()),
+                         Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+        painter.end();
+        for (int x = left; x < left + metrics.horizontalAdvance(text); ++x)
+            for (int y = line.top(); y <= line.bottom(); ++y)
+                if (shown.pixel(x, y) != expected.pixel(x, y))
+                    return false;
+        return true;
+    }
     void RightClick(const QPoint& at)
     {
         QTest::mousePress(Queue().viewport(), Qt::RightButton, Qt::NoModifier, at);
@@ -90,6 +119,53 @@ TEST_F(QueueDisplayTest, LinesShowTheBitmapTheNameAndTheShortPathInTwoColumns)
     const QRect line = Queue().visualItemRect(Queue().item(0));
     EXPECT_EQ(picture.pixelColor(2, line.center().y() - 11 / 2), base);
     EXPECT_NE(firstInk(0, 2), -1);
+}
+
+TEST_F(QueueDisplayTest, LongNamesShowInTheListCaptionAndStatusBarWhileTheLinesStayShort)
+{
+    TempDrive drive;
+    const QString names[] = {QStringLiteral("short one.mid"), QStringLiteral("\u00c9l\u00e9gie.mid"),
+                             QStringLiteral("UPPER.MID")};
+    std::vector<std::string> paths;
+    std::vector<QString> lines;
+    for (const QString& name : names) {
+        const auto path = platform::FromLinuxPath(drive.writeFile(QStringLiteral("My Songs/") + name).toStdString());
+        ASSERT_TRUE(path);
+        sim.addSong(*path, 60000);
+        ASSERT_GE(Queue().AddSong(path->c_str()), 0);
+        paths.push_back(*path);
+        lines.push_back(QString::fromUtf8(TSongList::MakeSongLine(path->c_str())));
+    }
+    ASSERT_TRUE(QString::fromStdString(paths[1]).contains(QRegularExpression(QStringLiteral("\\\\mysong~\\d\\\\_l_gie~\\d\\.mid$"))))
+        << "lines in the short form: " << paths[1];
+    Console().albumPath = drive.path("party.alb");
+    Console().settingsPath = drive.path("vantor.ini");
+    ASSERT_EQ(Console().PlaySong(1), 0);
+    Queue().SetSelIndex(-1);
+
+    const auto expectShown = [&](bool longNames) {
+        SCOPED_TRACE(longNames ? "long names" : "short names");
+        const std::string shortName = FileNamePart(paths[1].c_str());
+        const QString song = longNames ? names[1] : QString::fromStdString(shortName);
+        EXPECT_EQ(frame->windowTitle(), QStringLiteral("Party - ") + song.section(QLatin1Char('.'), 0, 0));
+        EXPECT_EQ(frame->StatusBar()->PaneText(frame::TMStatusBar::kSongPane), longNames ? song : song.toUpper());
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(Queue().item(i)->text(), lines[i]);
+            const QString shown = longNames ? names[i] : lines[i].section(QLatin1Char('\t'), 0, 0).trimmed();
+            EXPECT_TRUE(FirstColumnShows(i, shown)) << shown.toStdString();
+        }
+    };
+    // No key in the settings: on.
+    expectShown(true);
+    frame->RouteCommand(CM_SHOW_LONG_NAMES);
+    expectShown(false);
+    ASSERT_EQ(Console().SaveSettings(), 0);
+    EXPECT_TRUE(drive.readFile(QStringLiteral("vantor.ini")).contains("ShowLongNames=0"));
+    frame->RouteCommand(CM_SHOW_LONG_NAMES);
+    expectShown(true);
+    // The stored mark comes back, and the names with it.
+    ASSERT_EQ(Console().LoadSettings(), 0);
+    expectShown(false);
 }
 
 TEST_F(QueueDisplayTest, RightButtonSelectsTheLineAndItsMenuRoutesTheCommand)

@@ -162,7 +162,8 @@ TEST_F(CommandTableTest, OptionCommandsFlipTheirMarkBothWays)
 {
     const int options[] = {CM_CONTINUOUS_LOOP,  CM_RANDOM_ORDER,   CM_ELAPSED_TIME,
                            CM_AUTO_PLAY,        CM_AUTO_SAVE_ALBUM, CM_RELATIVE_PATHS,
-                           CM_ALLOW_DUPLICATES, CM_CONFIRM_DELETE, CM_SAVE_SETTINGS_ON_EXIT};
+                           CM_ALLOW_DUPLICATES, CM_CONFIRM_DELETE, CM_SAVE_SETTINGS_ON_EXIT,
+                           CM_SHOW_LONG_NAMES};
     for (const int id : options) {
         SCOPED_TRACE(id);
         const bool before = Checked(id);

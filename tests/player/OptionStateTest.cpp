@@ -33,7 +33,8 @@ TEST_F(OptionStateTest, OtherOptionsLightNoLamp)
 {
     const int lamps[] = {kLampPlay, kLampPause, kLampRepeat, kLampLoop, kLampRandom, IDC_LAMP_MUTE};
     for (const int option : {CM_ELAPSED_TIME, CM_AUTO_PLAY, CM_AUTO_SAVE_ALBUM, CM_RELATIVE_PATHS,
-                             CM_ALLOW_DUPLICATES, CM_CONFIRM_DELETE, CM_SAVE_SETTINGS_ON_EXIT}) {
+                             CM_ALLOW_DUPLICATES, CM_CONFIRM_DELETE, CM_SAVE_SETTINGS_ON_EXIT,
+                             CM_SHOW_LONG_NAMES}) {
         SCOPED_TRACE(option);
         window->ToggleOption(option);
         EXPECT_TRUE(Checked(option));
