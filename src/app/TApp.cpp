@@ -114,7 +114,9 @@ void TApp::InitMainWindow()
     client->programDir = ProgramDir;
     client->settingsPath = SettingsPath;
     client->userDir = SettingsDir;
-    client->songStarted = &PrintSongStarted;
+    client->songStarted = [client](int number, const std::string& path, int seconds) {
+        PrintSongStarted(number, path, seconds, client->LongSongName(number - 1));
+    };
     client_ = client;
 
     auto* mainFrame = new frame::TMainFrame(client);

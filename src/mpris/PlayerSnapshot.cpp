@@ -47,6 +47,7 @@ PlayerSnapshot PlayerSnapshot::Take(player::TMainWindow& window)
         if (path != nullptr) {
             s.song = window.currentSong;
             s.songPath = path;
+            s.songName = window.LongSongName(window.currentSong);
         }
     }
     s.albumPath = window.albumPath;
@@ -89,7 +90,8 @@ QVariantMap Metadata(const PlayerSnapshot& state)
     if (!state.HasSong())
         return map;
     const QFileInfo song = UserFile(state.songPath);
-    map.insert(QStringLiteral("xesam:title"), song.fileName());
+    map.insert(QStringLiteral("xesam:title"),
+               state.songName.empty() ? song.fileName() : QString::fromStdString(state.songName));
     if (song.isAbsolute())
         map.insert(QStringLiteral("xesam:url"), QUrl::fromLocalFile(song.filePath()).toString());
     if (state.lengthMs > 0)

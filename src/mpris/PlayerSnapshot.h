@@ -23,6 +23,7 @@ struct PlayerSnapshot {
     int song = -1;             // index of the current song in the queue; -1: none
     int songCount = 0;
     std::string songPath;      // drive path of the current song; empty: none
+    std::string songName;      // the long name the window shows it by; empty: none shown
     std::string albumPath;     // drive path of the album file; empty: none
     std::uint32_t lengthMs = 0;  // of the open song; 0: none open
     bool randomOrder = false;
@@ -47,7 +48,8 @@ struct PlayerSnapshot {
 QString PlaybackStatus(const PlayerSnapshot& state);
 // The current song's object path, or the interface's "no track" path.
 QDBusObjectPath TrackId(const PlayerSnapshot& state);
-// mpris:trackid, and for a song xesam:title (its file name), xesam:url,
+// mpris:trackid, and for a song xesam:title (the long name the window shows, else
+// its file name), xesam:url,
 // mpris:length (microseconds, when open) and xesam:album (the album's name).
 QVariantMap Metadata(const PlayerSnapshot& state);
 // Every property of the player interface that a snapshot decides, by name.

@@ -119,6 +119,9 @@ TEST(SongLog, NumberPathAndLength)
     EXPECT_EQ(app::SongLogLine(1, "c:\\music\\minuet.mid", 92), "song 001: c:\\music\\minuet.mid (01:32)");
     EXPECT_EQ(app::SongLogLine(123, "z:\\a.wav", 0), "song 123: z:\\a.wav (00:00)");
     EXPECT_EQ(app::SongLogLine(1000, "z:\\b.avi", 6000), "song 1000: z:\\b.avi (100:00)");
+    // A song shown by its long name: that name first, the path in brackets.
+    EXPECT_EQ(app::SongLogLine(1, "c:\\mysong~7\\_l_gie~5.mid", 61, "\u00c9l\u00e9gie.mid"),
+              "song 001: \u00c9l\u00e9gie.mid [c:\\mysong~7\\_l_gie~5.mid] (01:01)");
 }
 
 TEST(UpgradeInfo, ShownForVersionsSortingBeforeThisOne)

@@ -252,8 +252,11 @@ TEST(ProgramProcess, EachSongStartedPrintsOneLine)
     auto process = program.Start({QStringLiteral("start.alb")});
     ASSERT_TRUE(program.WaitListening());
 
-    const QRegularExpression first(QStringLiteral("^song 001: [a-z]:\\\\\\S*\\\\song2s\\.mid \\(00:01\\)$"));
-    const QRegularExpression second(QStringLiteral("^song 002: [a-z]:\\\\\\S*\\\\tone1s\\.wav \\(00:01\\)$"));
+    // Show Long Names is on (no key): each song's name as stored, then its drive path.
+    const QRegularExpression first(
+        QStringLiteral("^song 001: song2s\\.mid \\[[a-z]:\\\\\\S*\\\\song2s\\.mid\\] \\(00:01\\)$"));
+    const QRegularExpression second(
+        QStringLiteral("^song 002: tone1s\\.wav \\[[a-z]:\\\\\\S*\\\\tone1s\\.wav\\] \\(00:01\\)$"));
     QStringList lines;
     QDeadlineTimer deadline(20000);
     while (lines.size() < 2 && !deadline.hasExpired() && process->state() == QProcess::Running) {
