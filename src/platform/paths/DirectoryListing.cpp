@@ -8,6 +8,7 @@
 #include <ctime>
 #include <map>
 #include <mutex>
+#include <optional>
 
 #include <algorithm>
 #include <memory>
@@ -82,25 +83,25 @@ std::optional<std::vector<std::string>> ReadNames(const std::string& linuxDirect
 
 }  // namespace
 
-std::optional<DirectoryListing> DirectoryListing::read(const std::string& linuxDirectory)
+std::shared_ptr<const DirectoryListing> DirectoryListing::read(const std::string& linuxDirectory)
 {
     struct stat info {};
     if (::stat(linuxDirectory.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
-        return std::nullopt;
-    if (const auto cached = Cache().find(linuxDirectory, info))
-        return *cached;
+        return nullptr;
+    if (auto cached = Cache().find(linuxDirectory, info))
+        return cached;
     timespec readAt{};
     ::clock_gettime(CLOCK_REALTIME, &readAt);
     auto names = ReadNames(linuxDirectory);
     if (!names)
-        return std::nullopt;
+        return nullptr;
     auto listing = std::make_shared<const DirectoryListing>(fromNames(std::move(*names)));
     struct stat after {};
     // A change while reading shows in the times; such a listing is not kept.
     if (::stat(linuxDirectory.c_str(), &after) == 0 && SameTime(after.st_mtim, info.st_mtim) &&
         SameTime(after.st_ctim, info.st_ctim))
         Cache().store(linuxDirectory, info, readAt, listing);
-    return *listing;
+    return listing;
 }
 
 DirectoryListing DirectoryListing::fromNames(std::vector<std::string> names)

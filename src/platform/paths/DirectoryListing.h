@@ -2,7 +2,7 @@
 // The entries of one Linux directory with their short names (see ShortNames.h),
 // and the lookup of a drive-path component among them.
 
-#include <optional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,10 +18,11 @@ struct DirectoryEntry {
 
 class DirectoryListing {
 public:
-    // Nothing when the directory cannot be read. A directory left unchanged for a
-    // few seconds is read from a small cache: any later change to its entries moves
-    // its modification time past the one cached, so a stale listing is never used.
-    static std::optional<DirectoryListing> read(const std::string& linuxDirectory);
+    // Null when the directory cannot be read. A directory left unchanged for a
+    // few seconds is read from a small cache, whose listing is shared, not copied:
+    // any later change to its entries moves its modification time past the one
+    // cached, so a stale listing is never used.
+    static std::shared_ptr<const DirectoryListing> read(const std::string& linuxDirectory);
     // A listing of the given names, as if read from a directory that holds them.
     static DirectoryListing fromNames(std::vector<std::string> names);
 
