@@ -16,7 +16,6 @@
 #include <QImage>
 #include <QMenu>
 #include <QPainter>
-#include <QRegularExpression>
 
 namespace frametest {
 namespace {
@@ -136,8 +135,7 @@ TEST_F(QueueDisplayTest, LongNamesShowInTheListCaptionAndStatusBarWhileTheLinesS
         paths.push_back(*path);
         lines.push_back(QString::fromUtf8(TSongList::MakeSongLine(path->c_str())));
     }
-    ASSERT_TRUE(QString::fromStdString(paths[1]).contains(QRegularExpression(QStringLiteral("\\\\mysong~\\d\\\\_l_gie~\\d\\.mid$"))))
-        << "lines in the short form: " << paths[1];
+    ASSERT_TRUE(lines[1].startsWith(QStringLiteral("_l_gie~"))) << "lines in the short form";
     Console().albumPath = drive.path("party.alb");
     Console().settingsPath = drive.path("vantor.ini");
     ASSERT_EQ(Console().PlaySong(1), 0);
