@@ -138,7 +138,7 @@ TEST(MenuTemplate, FrameMenuHasEveryItemInOrder)
         "&Options/Controls/-",
         "&Options/Controls/7883 Set &Font... ",
         "&Options/Controls/17952 &Volume Device... ",
-        "&Options/Controls/17951 Sound&Font... ",
+        "&Options/Controls/17951 &SoundFont... ",
         "&Options/-",
         "&Options/7776 Save Settings on &Exit",
         "&Options/7767 &Save Settings Now ",

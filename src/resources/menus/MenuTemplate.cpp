@@ -116,7 +116,7 @@ constexpr MenuItem kControls[] = {
     Sep(),
     Cmd(CM_SET_FONT, "Set &Font... "),
     Cmd(CM_VOLUME_DEVICE, "&Volume Device... "),
-    Cmd(CM_SOUND_FONT, "Sound&Font... "),
+    Cmd(CM_SOUND_FONT, "&SoundFont... "),
 };
 
 constexpr MenuItem kOptions[] = {
