@@ -8,6 +8,8 @@
 #include "platform/midi/SequencerDriver.h"
 #include "platform/midi/SynthHost.h"
 
+#include "ClickTrack.h"
+
 #include <mediagen/MidiWriter.h>
 
 #include <QTemporaryDir>
@@ -226,6 +228,21 @@ int main(int argc, char** argv)
 {
     if (argc == 3 && std::string(argv[1]) == "--write-piece")
         return threeMinutePiece().save(argv[2]) ? 0 : 1;
+    // For bench/midi_timing.sh and bench/song_gap.sh: click tracks and what a
+    // recording of them (raw 16-bit mono at RATE) shows.
+    if (argc == 3 && std::string(argv[1]) == "--write-clicks")
+        return clicks::tempoMapTrack().midi.save(argv[2]) ? 0 : 1;
+    if (argc == 3 && std::string(argv[1]) == "--write-short-songs") {
+        for (int i = 1; i <= 3; ++i) {
+            if (!clicks::twoSecondSong(clicks::kClaves).save(std::string(argv[2]) + "/song" + std::to_string(i) + ".mid"))
+                return 1;
+        }
+        return 0;
+    }
+    if (argc == 4 && std::string(argv[1]) == "--timing")
+        return clicks::reportTiming(argv[2], std::atoi(argv[3]));
+    if (argc == 4 && std::string(argv[1]) == "--gaps")
+        return clicks::reportGaps(argv[2], std::atoi(argv[3]));
     if ((argc == 4 || argc == 5) && std::string(argv[1]) == "--play")
         return playInRealTime(argv[2], std::atoi(argv[3]), argc == 5 && std::string(argv[4]) == "server");
     benchmark::Initialize(&argc, argv);
