@@ -117,6 +117,7 @@ std::int64_t SequencerDriver::currentUs() const
 mci::ErrorCode SequencerDriver::play(std::uint32_t toMs)
 {
     EndHandler immediateEnd;
+    bool started = false;
     {
         std::lock_guard lock(mutex_);
         if (!open_)
@@ -135,15 +136,18 @@ mci::ErrorCode SequencerDriver::play(std::uint32_t toMs)
         toSongEnd_ = toMs == file_.lengthMs();
         framesPlayed_ = 0;
         endFrame_ = frameOffset(to);
-        if (endFrame_ > 0) {
+        if (endFrame_ <= 0) {
+            // Already at the end point: the play ends where it starts.
+            halt(MediaMode::Stopped);
+            positionUs_ = to;
+            immediateEnd = endHandler_;
+        } else {
             mode_ = MediaMode::Playing;
-            return 0;
+            started = true;
         }
-        // Already at the end point: the play ends where it starts.
-        halt(MediaMode::Stopped);
-        positionUs_ = to;
-        immediateEnd = endHandler_;
     }
+    if (started)
+        SynthHost::instance().playStarted();
     if (immediateEnd)
         immediateEnd();
     return 0;

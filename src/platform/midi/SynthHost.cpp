@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <utility>
@@ -47,6 +48,14 @@ std::pair<std::string, std::string> takeErrors()
 {
     std::lock_guard lock(logMutex);
     return {std::exchange(firstFluidError, std::string()), std::exchange(lastFluidError, std::string())};
+}
+
+// Below -60 dB full scale.
+bool Inaudible(int frames, const float* left, const float* right)
+{
+    constexpr float kQuiet = 0.001f;
+    const auto loud = [](float sample) { return sample > kQuiet || sample < -kQuiet; };
+    return std::none_of(left, left + frames, loud) && std::none_of(right, right + frames, loud);
 }
 
 // Best first; a name's .sf2 before its .sf3.
@@ -351,8 +360,34 @@ void SynthHost::renderBlock(int frames, float* dryL, float* dryR)
         applyOutputGain(frames, dryL, dryR);
     }
     framesRendered_ += frames;
+    if (deferred.empty())
+        return;
+    {
+        std::lock_guard lock(playMutex_);
+        playStarted_ = false;
+    }
     for (auto& call : deferred)
         call();
+    // Only on the server's output (the null output keeps to the wall clock and
+    // manual rendering to its caller), and only when the end is silent, so that
+    // no ringing note or reverberation can be broken off by the wait.
+    if (driver_ && Inaudible(frames, dryL, dryR))
+        waitForNextPlay();
+}
+
+void SynthHost::waitForNextPlay()
+{
+    std::unique_lock lock(playMutex_);
+    playWake_.wait_for(lock, std::chrono::milliseconds(kNextPlayWaitMs), [this] { return playStarted_; });
+}
+
+void SynthHost::playStarted()
+{
+    {
+        std::lock_guard lock(playMutex_);
+        playStarted_ = true;
+    }
+    playWake_.notify_all();
 }
 
 void SynthHost::applyOutputGain(int frames, float* dryL, float* dryR)

@@ -11,6 +11,7 @@
 #include <fluidsynth.h>
 
 #include <atomic>
+#include <condition_variable>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -88,6 +89,16 @@ public:
     // program's output gain (auxiliary device 0).
     void renderBlock(int frames, float* dryL, float* dryR);
 
+    // A play ends the sound server's wait for the next song (below); clients
+    // call it once they play.
+    void playStarted();
+    // When a song ends in silence on the sound server's output, the output
+    // stops rendering until the next play starts, at most this long: the song
+    // change on the window thread then falls within what the server has
+    // buffered (about 5 ms), and the next song follows the last one without a
+    // gap. Nothing sounds meanwhile, so a longer wait is silence in silence.
+    static constexpr int kNextPlayWaitMs = 20;
+
 private:
     SynthHost();
     // With startMutex_ held and the synthesizer made: the choice, else the best
@@ -97,6 +108,7 @@ private:
     void startOutput();
     void stopOutput();
     static void applyOutputGain(int frames, float* dryL, float* dryR);
+    void waitForNextPlay();
     static int driverCallback(void* data, int len, int nfx, float* fx[], int nout, float* out[]);
 
     std::mutex startMutex_;
@@ -117,6 +129,9 @@ private:
 
     std::mutex clientMutex_;
     std::vector<RenderClient*> clients_;
+    std::mutex playMutex_;
+    std::condition_variable playWake_;
+    bool playStarted_ = false;   // since the last end (guarded by playMutex_)
     std::atomic<bool> muted_{false};
     std::atomic<std::int64_t> framesRendered_{0};
 };
