@@ -293,6 +293,8 @@ void SynthHost::startOutput()
 void SynthHost::stopOutput()
 {
     if (driver_) {
+        // An output waiting for the next play stops waiting.
+        playStarted();
         delete_fluid_audio_driver(driver_);
         driver_ = nullptr;
         driverName_.clear();
