@@ -1,5 +1,6 @@
 #include "platform/gst/GstMediaDriver.h"
 
+#include "platform/gst/GstLibrary.h"
 #include "platform/gst/GstRuntime.h"
 #include "platform/gst/VideoFrameRelay.h"
 #include "platform/gst/VideoWindow.h"
@@ -457,11 +458,15 @@ VideoWindow* GstMediaDriver::videoWindow() const
 
 std::unique_ptr<MediaDriver> CreateWaveDriver()
 {
+    if (!GstAvailable())
+        return nullptr;
     return std::make_unique<GstMediaDriver>(GstMediaDriver::Kind::Wave);
 }
 
 std::unique_ptr<MediaDriver> CreateVideoDriver()
 {
+    if (!GstAvailable())
+        return nullptr;
     return std::make_unique<GstMediaDriver>(GstMediaDriver::Kind::Video);
 }
 

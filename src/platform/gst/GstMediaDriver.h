@@ -91,6 +91,7 @@ private:
     QPointer<VideoWindow> window_;
 };
 
+// Null when GStreamer cannot be opened.
 std::unique_ptr<MediaDriver> CreateWaveDriver();
 std::unique_ptr<MediaDriver> CreateVideoDriver();
 

@@ -2,6 +2,7 @@
 
 #include "platform/audio/OutputGain.h"
 #include "platform/media/SoundOutput.h"
+#include "platform/midi/FluidSynthLibrary.h"
 #include "platform/midi/NullAudioThread.h"
 #include "platform/midi/SoundFontNotice.h"
 
@@ -114,6 +115,8 @@ std::string SynthHost::findSoundFont(const std::vector<std::string>& folders)
 
 std::string SynthHost::soundFontProblem(const std::string& path)
 {
+    if (!FluidSynthAvailable())
+        return "No synthesizer could be made to try it.";
     captureFluidLog();
     if (!fluid_is_soundfont(path.c_str()))
         return "The file is not a SoundFont (SF2 or SF3).";
@@ -180,6 +183,9 @@ bool SynthHost::start()
     if (started_)
         return synth_ != nullptr && soundFontId() >= 0;
     started_ = true;
+    // Without FluidSynth there is no synthesizer, as when none can be made.
+    if (!FluidSynthAvailable())
+        return false;
     captureFluidLog();
     settings_ = newSettings();
     synth_ = new_fluid_synth(settings_);
