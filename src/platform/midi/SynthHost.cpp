@@ -174,6 +174,9 @@ fluid_settings_t* SynthHost::newSettings()
     fluid_settings_t* settings = new_fluid_settings();
     fluid_settings_setnum(settings, "synth.sample-rate", kSampleRate);
     fluid_settings_setint(settings, "synth.threadsafe-api", 1);
+    // Only the samples of the instruments in use are read into memory: a large
+    // SoundFont then costs what a song plays, not what the file holds.
+    fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
     return settings;
 }
 
