@@ -84,6 +84,10 @@ void TApp::PrepareServices()
     platform::RegisterGstDrivers();
     if (HasPaths())
         platform::SynthHost::instance().setChosenSoundFont(settings::ReadSoundFontSetting(SettingsPath));
+}
+
+void TApp::StartSynthesizer()
+{
     if (!synthStart_.joinable())
         synthStart_ = std::thread([] { platform::SynthHost::instance().start(); });
 }
@@ -157,6 +161,7 @@ int TApp::InitInstance(const std::string& commandLine)
 int TApp::Run(const std::string& commandLine)
 {
     InitMainWindow();
+    StartSynthesizer();
     if (InitInstance(commandLine) < 0 || !mainWindow_)
         return 0;
     loopRunning_ = true;

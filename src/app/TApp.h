@@ -39,10 +39,12 @@ public:
     bool HasPaths() const { return !ProgramDir.empty(); }
 
     // Start-up before any window: the drives of the settings file, the media
-    // drivers, and the synthesizer with the settings file's SoundFont, started on
-    // a thread of its own so the first MIDI song does not wait for it and the
-    // first frame is not held up.
+    // drivers, and the settings file's SoundFont for the synthesizer.
     void PrepareServices();
+    // The synthesizer, started on a thread of its own once the frame shows
+    // (nothing of it is on the first frame) and before the start-up album, so
+    // the first MIDI song does not wait for all of it.
+    void StartSynthesizer();
     // The drives of the settings file's [Drives] section.
     void LoadDrives();
     // Adds the digital face from the font file beside the program; silent on failure.
