@@ -50,6 +50,7 @@ FLUID(int, fluid_synth_channel_pressure, (fluid_synth_t* s, int c, int v), (s, c
 FLUID(int, fluid_synth_pitch_bend, (fluid_synth_t* s, int c, int v), (s, c, v))
 FLUID(int, fluid_synth_pitch_wheel_sens, (fluid_synth_t* s, int c, int v), (s, c, v))
 FLUID(int, fluid_synth_program_select, (fluid_synth_t* s, int c, int id, int b, int p), (s, c, id, b, p))
+FLUID(int, fluid_synth_unset_program, (fluid_synth_t* s, int c), (s, c))
 FLUID(int, fluid_synth_all_notes_off, (fluid_synth_t* s, int c), (s, c))
 FLUID(int, fluid_synth_all_sounds_off, (fluid_synth_t* s, int c), (s, c))
 FLUID(int, fluid_synth_system_reset, (fluid_synth_t* s), (s))

@@ -3,12 +3,38 @@
 #include "platform/midi/SynthHost.h"
 
 #include <algorithm>
+#include <array>
+#include <vector>
 
 namespace platform {
 
 namespace {
+
 constexpr std::int64_t kUsPerSecond = 1000000;
+constexpr int kDrumChannel = 9;
+
+// The instruments a song selects, in the order it first does: each program
+// change with its channel's bank (the last bank select, or the drum bank on the
+// drum channel).
+std::vector<SynthHost::Instrument> songInstruments(const MidiFile& file)
+{
+    std::array<int, ChannelSnapshot::kChannels> bank{};
+    std::vector<SynthHost::Instrument> found;
+    for (const MidiEvent& ev : file.events()) {
+        if (ev.kind() == 0xB0 && ev.data1 == 0) {
+            bank[static_cast<std::size_t>(ev.channel())] = ev.data2;
+        } else if (ev.kind() == 0xC0) {
+            const int from = ev.channel() == kDrumChannel ? SynthHost::kDrumBank
+                                                          : bank[static_cast<std::size_t>(ev.channel())];
+            const SynthHost::Instrument instrument{from, ev.data1};
+            if (std::find(found.begin(), found.end(), instrument) == found.end())
+                found.push_back(instrument);
+        }
+    }
+    return found;
 }
+
+}  // namespace
 
 std::unique_ptr<MediaDriver> CreateSequencerDriver()
 {
@@ -46,6 +72,8 @@ mci::ErrorCode SequencerDriver::open(const std::string& file)
     MidiFile parsed;
     if (const MidiFile::Error error = parsed.load(file); error != MidiFile::Error::None)
         return errorFor(error);
+    // Before the song sounds: the render thread then finds its instruments read in.
+    host.holdInstruments(songInstruments(parsed));
     {
         std::lock_guard lock(mutex_);
         synth_ = host.synth();

@@ -8,6 +8,10 @@
 
 #include <QString>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
@@ -42,6 +46,16 @@ void captureFluidLog()
         for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
             fluid_set_log_function(level, captureLog, nullptr);
     });
+}
+
+// Loading a SoundFont leaves much freed memory behind (its file read in pieces,
+// the structures of the one it replaced): handed back to the system, it no
+// longer counts as the program's.
+void releaseFreedMemory()
+{
+#ifdef __GLIBC__
+    malloc_trim(0);
+#endif
 }
 
 // Both texts, cleared.
@@ -177,6 +191,7 @@ fluid_settings_t* SynthHost::newSettings()
     // Only the samples of the instruments in use are read into memory: a large
     // SoundFont then costs what a song plays, not what the file holds.
     fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
+    fluid_settings_setint(settings, "synth.midi-channels", kSongChannels + kHoldChannels);
     return settings;
 }
 
@@ -192,7 +207,9 @@ bool SynthHost::start()
     captureFluidLog();
     settings_ = newSettings();
     synth_ = new_fluid_synth(settings_);
-    if (!synth_ || !selectSoundFont())
+    const bool loaded = synth_ != nullptr && selectSoundFont();
+    releaseFreedMemory();
+    if (!loaded)
         return false;
     startOutput();
     return true;
@@ -212,6 +229,7 @@ bool SynthHost::startSong()
         }
         if (changed && !hasClients()) {
             ready = selectSoundFont();
+            releaseFreedMemory();
             // The output waits for the first SoundFont.
             if (ready && !driver_ && !nullThread_)
                 startOutput();
@@ -220,6 +238,26 @@ bool SynthHost::startSong()
     if (!ready)
         SoundFontNotice::instance().reportMissing();
     return ready;
+}
+
+void SynthHost::holdInstruments(const std::vector<Instrument>& instruments)
+{
+    std::lock_guard lock(startMutex_);
+    const int font = soundFontId();
+    if (synth_ == nullptr || font < 0)
+        return;
+    for (int i = 0; i < kHoldChannels; ++i) {
+        const int channel = kSongChannels + i;
+        if (static_cast<std::size_t>(i) >= instruments.size()) {
+            fluid_synth_unset_program(synth_, channel);
+            continue;
+        }
+        const Instrument& wanted = instruments[static_cast<std::size_t>(i)];
+        const Instrument fallback = wanted.bank == kDrumBank ? Instrument{kDrumBank, 0} : Instrument{0, wanted.program};
+        if (fluid_synth_program_select(synth_, channel, font, wanted.bank, wanted.program) != FLUID_OK
+            && fluid_synth_program_select(synth_, channel, font, fallback.bank, fallback.program) != FLUID_OK)
+            fluid_synth_unset_program(synth_, channel);
+    }
 }
 
 bool SynthHost::hasClients()

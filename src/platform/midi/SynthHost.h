@@ -25,6 +25,17 @@ class NullAudioThread;
 class SynthHost {
 public:
     static constexpr int kSampleRate = 44100;
+    // The channels songs play on, then as many that only hold instruments.
+    static constexpr int kSongChannels = 16;
+    static constexpr int kHoldChannels = 16;
+    // The bank the drum channel's programs play from.
+    static constexpr int kDrumBank = 128;
+
+    struct Instrument {
+        int bank = 0;
+        int program = 0;
+        bool operator==(const Instrument&) const = default;
+    };
 
     static SynthHost& instance();
     ~SynthHost();
@@ -43,6 +54,13 @@ public:
     int soundFontId() const;
     // The Linux path of the loaded SoundFont; empty when none is.
     std::string soundFontPath() const;
+    // An instrument's samples are read from the SoundFont when a channel first
+    // selects it; on the render thread that would hold up the sound. A song
+    // names its instruments when it opens: the first kHoldChannels of them stay
+    // selected on the holding channels, so their samples are read now and kept
+    // until the next song names its own. Instruments the SoundFont lacks fall
+    // back as a song's program change does (bank 0, or the standard drum kit).
+    void holdInstruments(const std::vector<Instrument>& instruments);
     // The settings every synthesizer of ours is made with; the caller deletes them.
     static fluid_settings_t* newSettings();
 

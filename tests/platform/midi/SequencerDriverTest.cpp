@@ -7,6 +7,8 @@
 #include "platform/midi/SequencerDriver.h"
 #include "platform/midi/SequencerRegistration.h"
 
+#include <set>
+
 using platform::MediaMode;
 using platform::SequencerDriver;
 using vantor_test::ManualSynthTest;
@@ -267,6 +269,31 @@ TEST_F(SequencerDriverTest, MuteSilencesWithoutStopping)
     driver.setAudio(false);
     driver.close();
     EXPECT_FALSE(host().muted());
+}
+
+TEST_F(SequencerDriverTest, OpeningASongReadsInTheInstrumentsItSelects)
+{
+    // The SoundFont's samples come in as instruments are selected: what the song
+    // selects is held from its opening on, what an earlier song held is let go.
+    const auto held = [] {
+        std::multiset<int> programs;
+        for (int i = 0; i < platform::SynthHost::kHoldChannels; ++i) {
+            int sfont = 0, bank = 0, preset = 0;
+            if (fluid_synth_get_program(synth(), platform::SynthHost::kSongChannels + i, &sfont, &bank, &preset)
+                    == FLUID_OK && sfont == host().soundFontId())
+                programs.insert(bank * 128 + preset);
+        }
+        return programs;
+    };
+    openSong(instrumentChanges());
+    EXPECT_EQ(held(), (std::multiset<int>{0, 19, 40, 73}));
+    driver.close();
+    mediagen::MidiWriter drums(1, kDivision);
+    const int t = drums.addTrack();
+    drums.program(t, 0, 9, 0);
+    drums.program(t, 0, 2, 40);
+    openSong(drums);
+    EXPECT_EQ(held(), (std::multiset<int>{platform::SynthHost::kDrumBank * 128, 40}));
 }
 
 TEST_F(SequencerDriverTest, OpenRefusesWhatItCannotPlay)
