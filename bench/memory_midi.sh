@@ -7,7 +7,8 @@
 # in its settings file, beside a private sound server with a null sink
 # (scripts/with-sound-server.sh); VmRSS is read 5 s after the song starts,
 # with its anonymous and file-backed shares. DETAIL=1 also lists the largest
-# mappings by library.
+# mappings by library. PROGRAM_DIR: another build's bin folder to take the
+# program from.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build}
@@ -17,9 +18,9 @@ if (( ${#fonts[@]} == 0 )); then
   fonts=(/usr/share/sounds/sf2/TimGM6mb.sf2)
   [[ -f /usr/share/sounds/sf2/FluidR3_GM.sf2 ]] && fonts+=(/usr/share/sounds/sf2/FluidR3_GM.sf2)
 fi
-for tool in vantor bench_midi; do
-  [[ -x $build/bin/$tool ]] || { echo "build $tool first ($build/bin/$tool)"; exit 1; }
-done
+bin=${PROGRAM_DIR:-$build/bin}
+[[ -x $bin/vantor ]] || { echo "build the program first ($bin/vantor)"; exit 1; }
+[[ -x $build/bin/bench_midi ]] || { echo "build bench_midi first ($build/bin/bench_midi)"; exit 1; }
 for tool in Xvfb fluidsynth; do
   command -v $tool >/dev/null || { echo "$tool is not installed"; exit 1; }
 done
@@ -38,8 +39,8 @@ trap '(( pid > 0 )) && kill "$pid" 2>/dev/null; kill "$xvfb" 2>/dev/null || true
 for _ in $(seq 50); do [[ -e /tmp/.X11-unix/X$n ]] && break; sleep 0.1; done
 export DISPLAY=":$n" QT_QPA_PLATFORM=xcb
 
-cp -l "$build/bin/vantor" "$work/"
-[[ -e $build/bin/zrvft2 ]] && cp -l "$build/bin/zrvft2" "$work/"
+cp -l "$bin/vantor" "$work/"
+[[ -e $bin/zrvft2 ]] && cp -l "$bin/zrvft2" "$work/"
 "$build/bin/bench_midi" --write-piece "$work/piece.mid"
 printf '0\r\npiece.mid\r\n' >"$work/default.alb"
 
