@@ -3,6 +3,7 @@
 #include "app/TApp.h"
 #include "app/TerminationSignals.h"
 #include "controls/menu/MenuCheckStyle.h"
+#include "platform/ui/FontConfigWarmUp.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -11,6 +12,7 @@
 
 int main(int argc, char** argv)
 {
+    const platform::FontConfigWarmUp fontConfig;
     QApplication qtApp(argc, argv);
     QCoreApplication::setApplicationName(QString::fromLatin1(app::TApp::kName));
     QApplication::setStyle(new MenuCheckStyle);
