@@ -1,5 +1,5 @@
 #pragma once
-// The state of the synthesizer's sixteen channels (preset, controllers, pitch
+// The state of the sixteen channels songs play on (preset, controllers, pitch
 // bend and its range) taken when a song opens. A jump inside the song starts
 // from it and replays the song's channel messages up to the new position, so
 // the state after a jump is the state the song had reached there, whichever way
