@@ -32,11 +32,7 @@ work=$(mktemp -d)
 pid=0
 trap '(( pid > 0 )) && kill "$pid" 2>/dev/null; stop_program; stop_display; rm -rf "$work"' EXIT
 "$bench" --write-piece "$work/piece.mid"
-soundfont=""
-for sf in /usr/share/sounds/sf2/TimGM6mb.sf2 /usr/share/sounds/sf2/FluidR3_GM.sf2 /usr/share/sounds/sf2/default-GM.sf2; do
-  [[ -f $sf ]] && { soundfont=$sf; break; }
-done
-[[ -n $soundfont ]] || { echo "no General MIDI SoundFont installed"; exit 1; }
+soundfont=$(bench_soundfont) || exit 1
 warmup=4
 pulse=""
 [[ $output == server ]] && pulse="unix:$XDG_RUNTIME_DIR/pulse/native"

@@ -25,11 +25,7 @@ done
 work=$(mktemp -d)
 recorder=0
 trap '(( recorder > 0 )) && kill "$recorder" 2>/dev/null; stop_program; stop_display; rm -rf "$work"' EXIT
-soundfont=""
-for sf in /usr/share/sounds/sf2/TimGM6mb.sf2 /usr/share/sounds/sf2/FluidR3_GM.sf2 /usr/share/sounds/sf2/default-GM.sf2; do
-  [[ -f $sf ]] && { soundfont=$sf; break; }
-done
-[[ -n $soundfont ]] || { echo "no General MIDI SoundFont installed"; exit 1; }
+soundfont=$(bench_soundfont) || exit 1
 "$bench" --write-clicks "$work/clicks.mid"
 rate=48000
 length=32

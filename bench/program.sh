@@ -9,6 +9,8 @@
 #                              program_pid; its output goes to DIR/out
 #   stop_program               ends it as its close box would
 #   stop_display
+#   bench_soundfont            prints the General MIDI SoundFont the benches
+#                              play with (the small TimGM6mb first)
 # Callers stop what they started in their EXIT trap: stop_program; stop_display.
 
 program_pid=0
@@ -67,4 +69,13 @@ wait_for_song() {
     kill -0 "$program_pid" 2>/dev/null || { echo "the program ended early"; cat "$1/err"; return 1; }
     sleep 0.02
   done
+}
+
+bench_soundfont() {
+  local sf
+  for sf in /usr/share/sounds/sf2/TimGM6mb.sf2 /usr/share/sounds/sf2/FluidR3_GM.sf2 /usr/share/sounds/sf2/default-GM.sf2; do
+    [[ -f $sf ]] && { echo "$sf"; return 0; }
+  done
+  echo "no General MIDI SoundFont installed" >&2
+  return 1
 }

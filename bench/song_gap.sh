@@ -27,11 +27,7 @@ done
 work=$(mktemp -d)
 recorder=0
 trap '(( recorder > 0 )) && kill "$recorder" 2>/dev/null; stop_program; stop_display; rm -rf "$work"' EXIT
-soundfont=""
-for sf in /usr/share/sounds/sf2/TimGM6mb.sf2 /usr/share/sounds/sf2/FluidR3_GM.sf2 /usr/share/sounds/sf2/default-GM.sf2; do
-  [[ -f $sf ]] && { soundfont=$sf; break; }
-done
-[[ -n $soundfont ]] || { echo "no General MIDI SoundFont installed"; exit 1; }
+soundfont=$(bench_soundfont) || exit 1
 mkdir -p "$work/songs"
 if [[ $kind == wave ]]; then
   sox -n -r 44100 -c 1 -b 16 "$work/burst.wav" synth 0.01 sine 2000 vol 0.5
