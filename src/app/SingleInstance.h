@@ -6,9 +6,14 @@
 // started at the same instant may both find no one listening; the later
 // Listen() then takes over.
 
-#include <QLocalServer>
+#include <QByteArray>
 #include <QObject>
 #include <QString>
+
+#include <map>
+#include <sys/types.h>
+
+class QSocketNotifier;
 
 namespace app {
 
@@ -16,6 +21,9 @@ class SingleInstance : public QObject {
     Q_OBJECT
 public:
     explicit SingleInstance(QString serverName, QObject* parent = nullptr);
+    ~SingleInstance() override;
+    SingleInstance(const SingleInstance&) = delete;
+    SingleInstance& operator=(const SingleInstance&) = delete;
 
     // "Vantor-<uid>" in the user's runtime directory (XDG_RUNTIME_DIR), or in
     // the temporary directory when there is none.
@@ -25,9 +33,9 @@ public:
     // album to open there, empty for none (a Linux path made absolute here, as
     // the running copy has a current directory of its own, or a drive path).
     bool ActivateRunning(const QString& album = QString(), int timeoutMs = 2000);
-    // Takes the name for this copy. A socket file left by a copy that crashed
-    // answers no one and is removed first. False when the name cannot be taken;
-    // the program then runs without the guard.
+    // Takes the name for this copy, readable and writable by the user alone. A
+    // socket left by a copy that crashed is replaced. False when the name
+    // cannot be taken; the program then runs without the guard.
     bool Listen();
 
     const QString& ServerName() const { return name_; }
@@ -38,10 +46,20 @@ signals:
     void openRequested(const QString& album);
 
 private:
-    void AcceptConnection();
+    struct Peer {
+        QSocketNotifier* notifier;
+        QByteArray pending;
+    };
+
+    void AcceptConnections();
+    void ReadFrom(int fd);
+    void DropPeer(int fd);
 
     QString name_;
-    QLocalServer server_;
+    int listenFd_ = -1;
+    ino_t socketInode_ = 0;
+    QSocketNotifier* listener_ = nullptr;
+    std::map<int, Peer> peers_;
 };
 
 }  // namespace app
