@@ -1,5 +1,7 @@
 #include "controls/menu/MenuCheckStyle.h"
 
+#include "controls/menu/DeferredStyleIcon.h"
+
 #include <QStyleOptionMenuItem>
 
 void MenuCheckStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
@@ -14,4 +16,11 @@ void MenuCheckStyle::drawControl(ControlElement element, const QStyleOption* opt
         return;
     }
     QProxyStyle::drawControl(element, option, painter, widget);
+}
+
+QIcon MenuCheckStyle::standardIcon(StandardPixmap which, const QStyleOption* option, const QWidget* widget) const
+{
+    if (which == SP_ToolBarHorizontalExtensionButton && option == nullptr)
+        return QIcon(new DeferredStyleIcon(baseStyle(), which));
+    return QProxyStyle::standardIcon(which, option, widget);
 }

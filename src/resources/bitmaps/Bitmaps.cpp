@@ -1,5 +1,6 @@
 #include "resources/bitmaps/Bitmaps.h"
 
+#include <QImageReader>
 #include <QString>
 
 #include "resources/CommandIds.h"
@@ -24,7 +25,11 @@ bool IsIcon(int id) { return id == IDI_FRAME || id == IDI_APP_PROGRESS; }
 QPixmap LoadPicture(int id)
 {
     RegisterBitmapResources();
-    return QPixmap(QStringLiteral(":/bitmaps/%1.xpm").arg(id));
+    // Read as what they are: guessing the format would load every image
+    // plugin Qt has, at start-up, to ask each whether it knows the file.
+    QImageReader reader(QStringLiteral(":/bitmaps/%1.xpm").arg(id), "XPM");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
 }
 
 }  // namespace
