@@ -23,10 +23,8 @@ if [[ $output == server && -z ${VANTOR_NULL_SINK:-} ]]; then
 fi
 bench=$build/bin/bench_midi
 [[ -x $bench && -x $build/bin/vantor ]] || { echo "build vantor and bench_midi first ($build/bin)"; exit 1; }
-for tool in fluidsynth Xvfb; do
-  command -v $tool >/dev/null || { echo "$tool is not installed"; exit 1; }
-done
 . "$root/bench/program.sh"
+need_tools fluidsynth Xvfb
 
 work=$(mktemp -d)
 pid=0

@@ -9,6 +9,7 @@
 #                              program_pid; its output goes to DIR/out
 #   stop_program               ends it as its close box would
 #   stop_display
+#   need_tools TOOL...         ends the bench when a command is not installed
 #   bench_soundfont            prints the General MIDI SoundFont the benches
 #                              play with (the small TimGM6mb first)
 # Callers stop what they started in their EXIT trap: stop_program; stop_display.
@@ -78,4 +79,11 @@ bench_soundfont() {
   done
   echo "no General MIDI SoundFont installed" >&2
   return 1
+}
+
+need_tools() {
+  local tool
+  for tool in "$@"; do
+    command -v "$tool" >/dev/null || { echo "$tool is not installed"; exit 1; }
+  done
 }

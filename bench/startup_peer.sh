@@ -16,16 +16,12 @@ bin=${PROGRAM_DIR:-$build/bin}
 for tool in bare_window map_wait; do
   [[ -x $build/bin/$tool ]] || { echo "build $tool first ($build/bin/$tool)"; exit 1; }
 done
-command -v Xvfb >/dev/null || { echo "Xvfb is not installed"; exit 1; }
+. "$root/bench/program.sh"
+need_tools Xvfb
 
 work=$(mktemp -d "$build/startup-peer-XXXXXX")
-n=140
-while [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]]; do n=$((n + 1)); done
-setsid Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
-for _ in $(seq 50); do [[ -e /tmp/.X11-unix/X$n ]] && break; sleep 0.1; done
-export DISPLAY=":$n" QT_QPA_PLATFORM=xcb
+trap 'stop_display; rm -rf "$work"' EXIT
+start_display
 
 cp -l "$bin/vantor" "$work/"
 for extra in zrvft2 default.alb demo; do
