@@ -109,10 +109,14 @@ SingleInstance::SingleInstance(QString serverName, QObject* parent) : QObject(pa
 
 SingleInstance::~SingleInstance()
 {
-    for (const auto& [fd, peer] : peers_)
+    // Each notifier goes before its descriptor, so none ever watches a closed one.
+    for (const auto& [fd, peer] : peers_) {
+        delete peer.notifier;
         ::close(fd);
+    }
     if (listenFd_ < 0)
         return;
+    delete listener_;
     ::close(listenFd_);
     // The name goes with this copy, unless a later copy has taken it over.
     const QByteArray path = QFile::encodeName(name_);
